@@ -1,0 +1,83 @@
+#include "app/App.h"
+
+#include "command/CopyRun.h"
+#include "command/Engine.h"
+
+namespace app {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+App::App(platform::Platform& p) : platform(p) {
+    options::wireRules(context_);
+    window.tabStripOptions.onClick = [this] { window.tabStripOptions_Click(); };
+    window.cmdCopyOptionNext(0).onClick = [this] { window.cmdCopyOptionNext_Click(0); };
+    window.cmdCopyOptionNext(1).onClick = [this] { window.cmdCopyOptionNext_Click(1); };
+    window.cmdRun.onClick = [this] { cmdRun_Click(); };
+    window.cmdQuit.onClick = [this] { ModAskQuit(); };
+}
+
+bool App::Form_Load() {
+    if (!command::engineFound(platform)) {
+        if (platform.messageBox(kEngineMissingTitle, kEngineMissingText, Buttons::OkCancel, Icon::Exclamation) ==
+            Answer::Ok)
+            platform.shellOpen(std::string(kEngineDownloadPage));
+        return false;
+    }
+    auto& w = window;
+    w.chkMatchDest.setValue(1);
+    w.optExclXtraLoneLy.select(2);
+    w.optFileExcl.select(3);
+    w.resetPageState();
+    slots.clear();
+    slots.RetrySwitch = " /R:0";
+    slots.WaitSwitch = " /W:0";
+    for (ui::TextBox* box : {&w.txtMon, &w.txtMot, &w.txtIpg}) {
+        box->setEnabled(false);
+        box->setBackColour(ui::kGrey);
+    }
+    const platform::Date today = platform.today();
+    for (ui::Calendar* cal : {&w.calMinAge, &w.calMaxAge, &w.calMaxLad, &w.calMinLad}) cal->setDate(today);
+    w.optCopyMode.select(2);
+    slots.CopyPrefix = " /COPY:";
+    w.chkData.setValue(1);
+    w.chkAttrib.setValue(1);
+    w.chkTimestamps.setValue(1);
+    return true;
+}
+
+void App::Form_Activate() {
+    auto& w = window;
+    w.optFileAddA.select(2);
+    w.optFileExcl.select(3);
+    w.optExclXtraLoneLy.select(2);
+    w.optSub.select(1);
+    w.txtDirLev.setEnabled(false);
+    w.showPage(ui::PageId::General);
+    for (ui::OptionGroup* g : {&w.optAttribAddSubR, &w.optAttribAddSubA, &w.optAttribAddSubS, &w.optAttribAddSubH,
+                               &w.optAttribAddSubN, &w.optAttribAddSubT, &w.optAttribIncExcR, &w.optAttribIncExcA,
+                               &w.optAttribIncExcS, &w.optAttribIncExcH, &w.optAttribIncExcN, &w.optAttribIncExcT,
+                               &w.optAttribIncExcC, &w.optAttribIncExcE, &w.optAttribIncExcO})
+        g->select(2);
+}
+
+void App::Form_Unload() {
+    window.resetPageState();
+    slots.clear();
+}
+
+void App::cmdRun_Click() {
+    switch (command::runCopy(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform)) {
+        case command::Outcome::FocusSource: window.setFocus(window.txtSrcPath); break;
+        case command::Outcome::FocusDestination: window.setFocus(window.txtDestPath); break;
+        default: break;
+    }
+}
+
+void App::ModAskQuit() {
+    if (platform.messageBox(kQuitTitle, kQuitText, Buttons::YesNo, Icon::Question) == Answer::Yes)
+        platform.endProgram();
+}
+
+}  // namespace app

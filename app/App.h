@@ -1,0 +1,47 @@
+// The main window's life: load (engine check and defaults), activation, quit and unload, and
+// the window's commands. Portable; the Windows entry point drives it through the view.
+#pragma once
+
+#include "options/Rules.h"
+#include "platform/Platform.h"
+#include "slots/SwitchSlots.h"
+#include "ui/MainWindow.h"
+
+namespace app {
+
+inline constexpr std::string_view kEngineMissingTitle = "Robocopy Not Found";
+inline constexpr std::string_view kEngineMissingText =
+    "Click OK to download Windows Server 2003 Resource Kit from www.microsoft.com\r\n"
+    "Once it is downloaded, Install it and copy Robocopy the the Zentrova program directory\r\n"
+    "Then, Restart the Zentrova Program";
+inline constexpr std::string_view kEngineDownloadPage =
+    "https://www.microsoft.com/en-us/download/details.aspx?id=17657";
+inline constexpr std::string_view kQuitTitle = "Close Zentrova";
+inline constexpr std::string_view kQuitText = "Quit the Program?";
+
+class App {
+public:
+    explicit App(platform::Platform&);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Checks the engine and applies the defaults. False when the engine is missing: the user
+    // has answered the message and the program must end without showing its window.
+    bool Form_Load();
+    // Every time the main window becomes the program's active window.
+    void Form_Activate();
+    // The window's close control: empties the slots and the page state.
+    void Form_Unload();
+
+    ui::MainWindow window;
+    slots::SwitchSlots slots;
+    platform::Platform& platform;
+
+private:
+    void cmdRun_Click();
+    void ModAskQuit();
+
+    options::Context context_{window, slots, platform};
+};
+
+}  // namespace app

@@ -1,0 +1,45 @@
+#include "command/CopyRun.h"
+
+#include "command/CommandLine.h"
+#include "command/Engine.h"
+#include "command/Messages.h"
+
+namespace command {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots& s,
+                       platform::Platform& p, std::string_view consequence) {
+    if (sourceBox.empty()) {
+        p.messageBox(kErrorTitle, kNeedSource, Buttons::Ok, Icon::None);
+        return Outcome::FocusSource;
+    }
+    if (destinationBox.empty()) {
+        p.messageBox(kErrorTitle, kNeedDestination, Buttons::Ok, Icon::None);
+        return Outcome::FocusDestination;
+    }
+    s.SourcePathArg = derivePath(sourceBox).written;
+    s.DestPathArg = derivePath(destinationBox).written;
+    if (auto field = findBrokenArgument(s, sourceBox, destinationBox)) {
+        p.messageBox(kAppTitle, brokenArgumentText(*field, consequence), Buttons::Ok, Icon::Exclamation);
+        return Outcome::Refused;
+    }
+    return Outcome::Started;
+}
+
+Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots& s,
+                platform::Platform& p) {
+    Outcome checked = prepareCommand(sourceBox, destinationBox, s, p, "Nothing was started.");
+    if (checked != Outcome::Started) return checked;
+    if (p.messageBox(kContinueTitle, displayForm(s), Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return Outcome::Cancelled;
+    std::string folder = p.programFolder();
+    std::string error = p.startProcess(enginePath(folder), launchForm(s, folder), kEngineShowState);
+    if (error.empty()) return Outcome::Started;
+    p.messageBox(kAppTitle, engineStartFailedText(enginePath(folder), error), Buttons::Ok, Icon::Critical);
+    return Outcome::StartFailed;
+}
+
+}  // namespace command

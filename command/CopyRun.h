@@ -1,0 +1,24 @@
+// The Copy press: check the boxes, show the command, start the engine on OK.
+#pragma once
+
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "slots/SwitchSlots.h"
+
+namespace command {
+
+// What the caller must do after the press (the window owns the focus).
+enum class Outcome { FocusSource, FocusDestination, Refused, Cancelled, Started, StartFailed };
+
+// The checks shared with the command-file export: both boxes filled, then the path slots
+// derived and every argument sound. Shows the message and returns its outcome, or Started
+// when the command may go on. The path slots are written even when an argument is refused.
+Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
+                       platform::Platform&, std::string_view consequence);
+
+// The whole press; returns at once after starting the engine.
+Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
+                platform::Platform&);
+
+}  // namespace command

@@ -1,0 +1,12 @@
+#include "command/Engine.h"
+
+#include "command/CommandLine.h"
+
+namespace command {
+
+bool engineFound(platform::Platform& p) {
+    auto length = p.fileLength(enginePath(p.programFolder()));
+    return length && *length == kEngineSize;
+}
+
+}  // namespace command

@@ -1,0 +1,8 @@
+#include "options/Binding.h"
+
+namespace options {
+
+// Not written yet.
+std::span<const Binding> numericInputBindings() { return {}; }
+
+}  // namespace options

@@ -1,0 +1,77 @@
+// Everything the program needs from outside itself, behind one narrow interface.
+// The Win32 build implements it in platform/win32; the unit tests use a fake.
+// All text is UTF-8; it becomes UTF-16 only inside the Win32 implementation.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Question, Exclamation, Critical, Information };
+// Values as Windows returns them (IDOK, IDCANCEL, IDYES, IDNO).
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+// Windows show states (SW_SHOWNORMAL, SW_SHOWMAXIMIZED).
+enum class ShowState { Normal = 1, Maximized = 3 };
+enum class CodePage { Ansi, Oem };
+
+struct SaveDialogSetup {
+    std::string defaultExtension;                              // without the dot: "cmd"
+    std::vector<std::pair<std::string, std::string>> filters;  // description, pattern
+    std::string initialName;                                   // "" = none
+};
+
+struct Date {
+    int year = 0, month = 0, day = 0;
+    friend bool operator==(const Date&, const Date&) = default;
+};
+
+struct RegistryValue {
+    std::uint32_t type = 0;           // REG_SZ 1, REG_DWORD 4, ...
+    std::vector<std::uint8_t> data;   // exactly the bytes the registry returned
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box owned by the program's active window.
+    virtual Answer messageBox(std::string_view title, std::string_view text, Buttons, Icon) = 0;
+    // The standard save-file dialog; nullopt when the user cancelled.
+    virtual std::optional<std::string> saveFileDialog(const SaveDialogSetup&) = 0;
+    // The shell's folder picker (file-system folders only); "" when cancelled or no path.
+    virtual std::string browseForFolder(std::string_view title) = 0;
+    // Starts a program without waiting and without keeping a handle.
+    // Returns "" on success, otherwise the system's error text.
+    virtual std::string startProcess(const std::string& application, const std::string& commandLine,
+                                     ShowState) = 0;
+    // The shell's "open" verb on a document or address.
+    virtual void shellOpen(const std::string& target) = 0;
+    // Length in bytes; nullopt when the file is missing or cannot be read.
+    virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    // Folder of the running executable, without a trailing backslash except for a drive root.
+    virtual std::string programFolder() = 0;
+    // A value under HKEY_LOCAL_MACHINE, opened for reading; nullopt when key or value is missing.
+    virtual std::optional<RegistryValue> readMachineRegistry(const std::string& key,
+                                                             const std::string& value) = 0;
+    virtual Date today() = 0;
+    // Today's date in the user's short-date format, as the system writes it.
+    virtual std::string shortDateText() = 0;
+    // Whether the user's locale reads the text as a number (VarR8FromStr on Windows).
+    virtual bool isLocaleNumber(const std::string& text) = 0;
+    // The text in the given code page; nullopt when a character has no exact equivalent there.
+    virtual std::optional<std::string> encode(const std::string& utf8, CodePage) = 0;
+    // Writes the whole file as a new file in the same folder and moves it over the old one,
+    // so a failure never leaves a half-written file. "" on success, else the system's error text.
+    virtual std::string replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Ends the program at once; nothing is saved and no window is unloaded.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,425 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <commdlg.h>
+#include <objbase.h>
+#include <oleauto.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "platform/win32/Utf.h"
+
+namespace win32 {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::CodePage;
+using platform::Icon;
+
+// Owns a kernel handle; both null and INVALID_HANDLE_VALUE mean "none".
+class UniqueHandle {
+public:
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(HANDLE h) noexcept : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+    ~UniqueHandle() { close(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            close();
+            h_ = std::exchange(other.h_, nullptr);
+        }
+        return *this;
+    }
+    HANDLE get() const noexcept { return h_; }
+    explicit operator bool() const noexcept { return h_ != nullptr; }
+    // Closes now; false when the system reports a failure (for a file: data may not have been written).
+    bool close() noexcept {
+        HANDLE h = std::exchange(h_, nullptr);
+        return !h || CloseHandle(h);
+    }
+
+private:
+    HANDLE h_ = nullptr;
+};
+
+// Owns an open registry key.
+class UniqueKey {
+public:
+    explicit UniqueKey(HKEY k) noexcept : k_(k) {}
+    ~UniqueKey() {
+        if (k_) RegCloseKey(k_);
+    }
+    UniqueKey(const UniqueKey&) = delete;
+    UniqueKey& operator=(const UniqueKey&) = delete;
+    HKEY get() const noexcept { return k_; }
+
+private:
+    HKEY k_;
+};
+
+// Deletes a file when it goes out of scope, unless kept.
+class FileRemover {
+public:
+    explicit FileRemover(std::wstring path) : path_(std::move(path)) {}
+    ~FileRemover() {
+        if (!path_.empty()) DeleteFileW(path_.c_str());
+    }
+    FileRemover(const FileRemover&) = delete;
+    FileRemover& operator=(const FileRemover&) = delete;
+    void keep() noexcept { path_.clear(); }
+
+private:
+    std::wstring path_;
+};
+
+// An item list returned by the shell, released with CoTaskMemFree from the lazily loaded ole32.
+struct ItemListFree {
+    decltype(::CoTaskMemFree)* free = nullptr;
+    void operator()(ITEMIDLIST* item) const noexcept { free(item); }
+};
+using UniqueItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
+
+// The system's own text for an error code, without the line break it ends with.
+std::string systemErrorText(DWORD code) {
+    wchar_t buffer[1024];
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
+                             static_cast<DWORD>(std::size(buffer)), nullptr);
+    std::wstring_view text(buffer, n);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+        text.remove_suffix(1);
+    // Never "" for a failure: the caller reads "" as success.
+    if (text.empty()) return "Error " + std::to_string(code);
+    return narrow(text);
+}
+
+std::string lastErrorText() { return systemErrorText(GetLastError()); }
+
+UINT messageBoxFlags(Buttons buttons, Icon icon) {
+    UINT flags = 0;
+    switch (buttons) {
+        case Buttons::Ok: flags = MB_OK; break;
+        case Buttons::OkCancel: flags = MB_OKCANCEL; break;
+        case Buttons::YesNo: flags = MB_YESNO; break;
+    }
+    switch (icon) {
+        case Icon::None: break;
+        case Icon::Question: flags |= MB_ICONQUESTION; break;
+        case Icon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
+        case Icon::Critical: flags |= MB_ICONHAND; break;
+        case Icon::Information: flags |= MB_ICONINFORMATION; break;
+    }
+    return flags;
+}
+
+// The answer that leaves everything as it is, for a box that could not be shown.
+Answer safeAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::OkCancel: return Answer::Cancel;
+        case Buttons::YesNo: return Answer::No;
+        case Buttons::Ok: break;
+    }
+    return Answer::Ok;
+}
+
+std::optional<WIN32_FILE_ATTRIBUTE_DATA> fileAttributes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return data;
+}
+
+bool isFile(const WIN32_FILE_ATTRIBUTE_DATA& data) {
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Creates a file that did not exist before, named after the target, in the target's folder
+// (the final move must not cross volumes). Sets the last error on failure.
+UniqueHandle createTemporaryBeside(const std::wstring& target, std::wstring& name) {
+    static unsigned counter = 0;
+    const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = stem + std::to_wstring(++counter) + L".tmp";
+        UniqueHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return file;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return {};
+    }
+    return {};
+}
+
+// Sets the last error on failure.
+bool writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Whether the text is well-formed UTF-8 (so that nothing was replaced on the way to UTF-16).
+bool isValidUtf8(const std::string& text) {
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                               nullptr, 0) > 0;
+}
+
+}  // namespace
+
+Win32Platform::~Win32Platform() {
+    if (!comJoined_) return;
+    if (auto uninitialize = ole32_.function<decltype(::CoUninitialize)>("CoUninitialize")) uninitialize();
+}
+
+HWND Win32Platform::owner() const noexcept { return owner_ ? owner_ : GetActiveWindow(); }
+
+void Win32Platform::ensureCom() noexcept {
+    if (comTried_) return;
+    comTried_ = true;
+    auto initialize = ole32_.function<decltype(::CoInitializeEx)>("CoInitializeEx");
+    if (!initialize) return;
+    // S_FALSE (already joined) also has to be balanced; RPC_E_CHANGED_MODE leaves a usable apartment.
+    comJoined_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+Answer Win32Platform::messageBox(std::string_view title, std::string_view text, Buttons buttons, Icon icon) {
+    const int pressed =
+        MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(), messageBoxFlags(buttons, icon));
+    if (pressed == 0) return safeAnswer(buttons);
+    return static_cast<Answer>(pressed);
+}
+
+std::optional<std::string> Win32Platform::saveFileDialog(const platform::SaveDialogSetup& setup) {
+    ensureCom();
+    auto getSaveFileName = comdlg32_.function<decltype(::GetSaveFileNameW)>("GetSaveFileNameW");
+    if (!getSaveFileName) return std::nullopt;
+
+    // description NUL pattern NUL ... NUL: the string's own terminator adds the final NUL.
+    std::wstring filter;
+    for (const auto& [description, pattern] : setup.filters) {
+        filter += widen(description);
+        filter += L'\0';
+        filter += widen(pattern);
+        filter += L'\0';
+    }
+    filter += L'\0';
+
+    std::string_view extension = setup.defaultExtension;
+    if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
+    const std::wstring defaultExtension = widen(extension);
+
+    std::wstring file(32768, L'\0');
+    const std::wstring initial = widen(setup.initialName);
+    initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner();
+    dialog.lpstrFilter = setup.filters.empty() ? nullptr : filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    // A cancel and a failure of the dialog itself both leave nothing to save to.
+    if (!getSaveFileName(&dialog)) return std::nullopt;
+    return narrow(file.c_str());
+}
+
+std::string Win32Platform::browseForFolder(std::string_view title) {
+    ensureCom();
+    auto browse = shell32_.function<decltype(::SHBrowseForFolderW)>("SHBrowseForFolderW");
+    auto pathOf = shell32_.function<decltype(::SHGetPathFromIDListW)>("SHGetPathFromIDListW");
+    auto taskMemFree = ole32_.function<decltype(::CoTaskMemFree)>("CoTaskMemFree");
+    if (!browse || !pathOf || !taskMemFree) return {};
+
+    const std::wstring wideTitle = widen(title);
+    wchar_t displayName[MAX_PATH] = {};
+    BROWSEINFOW info{};
+    info.hwndOwner = nullptr;
+    info.pidlRoot = nullptr;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = wideTitle.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+
+    UniqueItemList item(browse(&info), ItemListFree{taskMemFree});
+    if (!item) return {};
+    wchar_t path[MAX_PATH] = {};
+    if (!pathOf(item.get(), path)) return {};
+    return narrow(path);
+}
+
+std::string Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
+                                        platform::ShowState show) {
+    const std::wstring program = widen(application);
+    std::wstring command = widen(commandLine);  // CreateProcessW may write into it
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), command.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &started))
+        return lastErrorText();
+    // The program runs on its own; nothing of it is kept.
+    UniqueHandle process(started.hProcess);
+    UniqueHandle thread(started.hThread);
+    return {};
+}
+
+void Win32Platform::shellOpen(const std::string& target) {
+    ensureCom();
+    auto shellExecute = shell32_.function<decltype(::ShellExecuteW)>("ShellExecuteW");
+    if (!shellExecute) return;
+    shellExecute(owner(), L"open", widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+std::optional<std::uint64_t> Win32Platform::fileLength(const std::string& path) {
+    const auto data = fileAttributes(path);
+    if (!data || !isFile(*data)) return std::nullopt;
+    return (static_cast<std::uint64_t>(data->nFileSizeHigh) << 32) | data->nFileSizeLow;
+}
+
+bool Win32Platform::fileExists(const std::string& path) {
+    const auto data = fileAttributes(path);
+    return data && isFile(*data);
+}
+
+std::string Win32Platform::programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        if (path.size() > 65536) return {};
+        path.resize(path.size() * 2);  // cut short: try again with more room
+    }
+    const size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos) return {};
+    // "C:\prog.exe" lives in "C:\", not in "C:" (which would mean the current folder of drive C).
+    const bool driveRoot = slash > 0 && path[slash - 1] == L':';
+    path.resize(driveRoot ? slash + 1 : slash);
+    return narrow(path);
+}
+
+std::optional<platform::RegistryValue> Win32Platform::readMachineRegistry(const std::string& key,
+                                                                          const std::string& value) {
+    HKEY opened = nullptr;
+    // Read access only: a standard user may not ask for more under HKEY_LOCAL_MACHINE.
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widen(key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    UniqueKey open(opened);
+
+    std::uint8_t buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    DWORD type = 0;
+    if (RegQueryValueExW(open.get(), widen(value).c_str(), nullptr, &type, buffer, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+
+    platform::RegistryValue result;
+    result.type = type;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        result.data.assign(buffer, buffer + size);
+        return result;
+    }
+    std::wstring text(size / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), buffer, text.size() * sizeof(wchar_t));
+    if (!text.empty() && text.back() == L'\0') text.pop_back();
+    const std::string utf8 = narrow(text);
+    result.data.assign(utf8.begin(), utf8.end());
+    return result;
+}
+
+platform::Date Win32Platform::today() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+std::string Win32Platform::shortDateText() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, nullptr, 0, nullptr);
+    if (n <= 0) return {};
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    const int written =
+        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text.data(), n, nullptr);
+    if (written <= 0) return {};
+    text.resize(static_cast<size_t>(written) - 1);  // without the terminating NUL
+    return narrow(text);
+}
+
+bool Win32Platform::isLocaleNumber(const std::string& text) {
+    // The conversion stops at a NUL; a text with one inside is no number.
+    if (text.find('\0') != std::string::npos) return false;
+    auto varR8FromStr = oleaut32_.function<decltype(::VarR8FromStr)>("VarR8FromStr");
+    if (!varR8FromStr) return false;
+    std::wstring wide = widen(text);  // some headers declare the argument without const
+    double number = 0;
+    return SUCCEEDED(varR8FromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &number));
+}
+
+std::optional<std::string> Win32Platform::encode(const std::string& utf8, CodePage page) {
+    if (utf8.empty()) return std::string{};
+    if (!isValidUtf8(utf8)) return std::nullopt;
+    const UINT codePage = page == CodePage::Ansi ? GetACP() : GetOEMCP();
+    const std::wstring wide = widen(utf8);
+    const int length = static_cast<int>(wide.size());
+
+    // A system that runs on UTF-8 takes every character; that code page refuses the best-fit flag.
+    const bool utf8Page = codePage == CP_UTF8;
+    const DWORD flags = utf8Page ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* usedDefaultOut = utf8Page ? nullptr : &usedDefault;
+
+    const int n = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
+    if (n <= 0 || usedDefault) return std::nullopt;
+    std::string bytes(static_cast<size_t>(n), '\0');
+    if (WideCharToMultiByte(codePage, flags, wide.data(), length, bytes.data(), n, nullptr, usedDefaultOut) != n ||
+        usedDefault)
+        return std::nullopt;
+
+    // Reading the bytes back must give the same text, or a character was swapped for a look-alike.
+    const int m = MultiByteToWideChar(codePage, 0, bytes.data(), n, nullptr, 0);
+    if (m <= 0) return std::nullopt;
+    std::wstring back(static_cast<size_t>(m), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), n, back.data(), m);
+    if (back != wide) return std::nullopt;
+    return bytes;
+}
+
+std::string Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
+    const std::wstring target = widen(path);
+
+    std::wstring temporaryName;
+    UniqueHandle file = createTemporaryBeside(target, temporaryName);
+    if (!file) return lastErrorText();
+    FileRemover temporary(temporaryName);  // gone again unless the move succeeds
+
+    if (!writeAll(file.get(), bytes)) return lastErrorText();
+    if (!FlushFileBuffers(file.get())) return lastErrorText();
+    if (!file.close()) return lastErrorText();
+    if (!MoveFileExW(temporaryName.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return lastErrorText();
+    temporary.keep();
+    return {};
+}
+
+void Win32Platform::endProgram() { ExitProcess(0); }
+
+}  // namespace win32

@@ -1,0 +1,57 @@
+// The real platform: Win32 calls behind the portable interface.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Platform.h"
+#include "platform/win32/LazyModule.h"
+
+namespace win32 {
+
+class Win32Platform final : public platform::Platform {
+public:
+    Win32Platform() = default;
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    // The window that owns message boxes and the save dialog; 0 means the active window.
+    void setOwner(HWND owner) noexcept { owner_ = owner; }
+
+    platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons,
+                                platform::Icon) override;
+    std::optional<std::string> saveFileDialog(const platform::SaveDialogSetup&) override;
+    std::string browseForFolder(std::string_view title) override;
+    // An empty application lets the system take the program from the command line.
+    std::string startProcess(const std::string& application, const std::string& commandLine,
+                             platform::ShowState) override;
+    void shellOpen(const std::string& target) override;
+    std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
+    std::string programFolder() override;
+    // Text values (REG_SZ, REG_EXPAND_SZ) come back as UTF-8 without their terminating NUL;
+    // other types as the raw bytes.
+    std::optional<platform::RegistryValue> readMachineRegistry(const std::string& key,
+                                                               const std::string& value) override;
+    platform::Date today() override;
+    std::string shortDateText() override;
+    bool isLocaleNumber(const std::string& text) override;
+    std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
+    std::string replaceFile(const std::string& path, const std::string& bytes) override;
+    [[noreturn]] void endProgram() override;
+
+private:
+    HWND owner() const noexcept;
+    // Joins a single-threaded COM apartment once; the shell's dialogs and verbs need one.
+    void ensureCom() noexcept;
+
+    HWND owner_ = nullptr;
+    LazyModule comdlg32_{L"comdlg32.dll"};
+    LazyModule shell32_{L"shell32.dll"};
+    LazyModule ole32_{L"ole32.dll"};
+    LazyModule oleaut32_{L"oleaut32.dll"};
+    bool comTried_ = false;
+    bool comJoined_ = false;  // CoInitializeEx succeeded, so CoUninitialize is owed
+};
+
+}  // namespace win32

@@ -1,0 +1,48 @@
+#include "tests/fake/FakePlatform.h"
+
+#include <cstdlib>
+
+namespace fake {
+
+bool FakePlatform::isLocaleNumber(const std::string& text) {
+    if (text.empty()) return false;
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    std::strtod(begin, &end);
+    // strtod also reads "inf", "nan" and hexadecimal; the locale conversion does not.
+    for (char c : text)
+        if (!(c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E' || (c >= '0' && c <= '9'))) return false;
+    return end != begin && *end == '\0';
+}
+
+std::optional<std::string> FakePlatform::encode(const std::string& utf8, platform::CodePage page) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        // Two-byte sequences only: U+0080..U+07FF.
+        if ((c & 0xE0) != 0xC0 || i + 1 >= utf8.size()) return std::nullopt;
+        unsigned code = ((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
+        if (page == platform::CodePage::Ansi) {
+            if (code < 0xA0 || code > 0xFF) return std::nullopt;
+            out += static_cast<char>(code);
+        } else {
+            // A few letters of code page 437.
+            static const std::pair<unsigned, unsigned char> k437[] = {
+                {0xE9, 0x82}, {0xE8, 0x8A}, {0xFC, 0x81}, {0xE4, 0x84}, {0xF6, 0x94}, {0xC9, 0x90}};
+            bool found = false;
+            for (auto [u, b] : k437)
+                if (u == code) {
+                    out += static_cast<char>(b);
+                    found = true;
+                }
+            if (!found) return std::nullopt;
+        }
+    }
+    return out;
+}
+
+}  // namespace fake

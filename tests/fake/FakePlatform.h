@@ -1,0 +1,103 @@
+// A platform for the unit tests: records every call and answers from a script.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace fake {
+
+struct MessageBoxCall {
+    std::string title, text;
+    platform::Buttons buttons;
+    platform::Icon icon;
+};
+
+struct ProcessCall {
+    std::string application, commandLine;
+    platform::ShowState show;
+};
+
+class FakePlatform : public platform::Platform {
+public:
+    // Scripted answers, taken in order; a message box without a scripted answer answers OK
+    // (or Yes for a Yes/No box).
+    std::deque<platform::Answer> answers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::deque<std::string> folderAnswers;
+    std::string startError;
+    std::map<std::string, std::uint64_t> files;  // path -> length
+    std::map<std::string, platform::RegistryValue> registry;  // "key\\value" -> value
+    platform::Date date{2026, 12, 7};
+    std::string shortDate = "12/7/2026";
+    std::string writeError;
+    bool ended = false;
+
+    std::vector<MessageBoxCall> messages;
+    std::vector<platform::SaveDialogSetup> saveDialogs;
+    std::vector<std::string> folderTitles;
+    std::vector<ProcessCall> processes;
+    std::vector<std::string> opened;
+    std::map<std::string, std::string> written;  // path -> bytes
+    std::string folder = "C:\\Tools\\Zentrova";
+
+    platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons b,
+                                platform::Icon i) override {
+        messages.push_back({std::string(title), std::string(text), b, i});
+        if (answers.empty()) return b == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> saveFileDialog(const platform::SaveDialogSetup& setup) override {
+        saveDialogs.push_back(setup);
+        if (saveAnswers.empty()) return std::nullopt;
+        auto a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
+    std::string browseForFolder(std::string_view title) override {
+        folderTitles.emplace_back(title);
+        if (folderAnswers.empty()) return {};
+        auto a = folderAnswers.front();
+        folderAnswers.pop_front();
+        return a;
+    }
+    std::string startProcess(const std::string& app, const std::string& cmd, platform::ShowState s) override {
+        processes.push_back({app, cmd, s});
+        return startError;
+    }
+    void shellOpen(const std::string& target) override { opened.push_back(target); }
+    std::optional<std::uint64_t> fileLength(const std::string& path) override {
+        auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second;
+    }
+    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::string programFolder() override { return folder; }
+    std::optional<platform::RegistryValue> readMachineRegistry(const std::string& key,
+                                                               const std::string& value) override {
+        auto it = registry.find(key + "\\" + value);
+        if (it == registry.end()) return std::nullopt;
+        return it->second;
+    }
+    platform::Date today() override { return date; }
+    std::string shortDateText() override { return shortDate; }
+    // Plain C-locale reading: optional sign, digits, one full stop, an exponent.
+    bool isLocaleNumber(const std::string& text) override;
+    // ANSI is Windows-1252 restricted to ASCII and Latin-1 here; OEM is ASCII plus a few of 437.
+    std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
+    std::string replaceFile(const std::string& path, const std::string& bytes) override {
+        if (!writeError.empty()) return writeError;
+        written[path] = bytes;
+        return {};
+    }
+    void endProgram() override { ended = true; }
+};
+
+}  // namespace fake

@@ -1,0 +1,140 @@
+#include "ui/MainWindow.h"
+
+namespace ui {
+
+namespace {
+
+const std::vector<std::string> kTabCaptions = {"&General", "Copy Options", "File Selection", "Retry", "Logging", "Job"};
+constexpr int kSliderMax = 30, kSliderSmall = 1, kSliderLarge = 5;
+constexpr const char* kRunHoursMask = "##:## - ##:##";
+
+std::unique_ptr<Control> make(const LayoutRow& row, std::span<const LayoutRow> rows) {
+    std::string name(row.name);
+    switch (row.kind) {
+        case Kind::Label: return std::make_unique<Label>(name);
+        case Kind::Frame: return std::make_unique<Frame>(name);
+        case Kind::Button: return std::make_unique<Button>(ControlRegistry::key(row.name, row.index, row.kind));
+        case Kind::CheckBox: return std::make_unique<CheckBox>(name);
+        case Kind::TextBox: return std::make_unique<TextBox>(name);
+        case Kind::Calendar: return std::make_unique<Calendar>(name);
+        case Kind::Slider: return std::make_unique<Slider>(name, 0, kSliderMax, kSliderSmall, kSliderLarge);
+        case Kind::MaskedEdit: return std::make_unique<MaskedEdit>(name, kRunHoursMask);
+        case Kind::TabStrip: return std::make_unique<TabStrip>(name, kTabCaptions);
+        case Kind::Option: {
+            std::vector<std::string> captions;
+            for (const auto& r : rows)
+                if (r.name == row.name) captions.emplace_back(r.caption);
+            return std::make_unique<OptionGroup>(name, std::move(captions));
+        }
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+}  // namespace
+
+std::string ControlRegistry::key(std::string_view name, int index, Kind kind) {
+    if (index < 0 || kind == Kind::Option) return std::string(name);
+    return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+ControlRegistry::ControlRegistry(std::span<const LayoutRow> rows, std::span<const PageInfo> pages) {
+    for (const auto& page : pages) {
+        auto frame = std::make_unique<Frame>(std::string(page.name));
+        frame->setCaption(std::string(page.caption));
+        frame->setVisible(false);  // no page is seen before it is first shown
+        byKey_.emplace(frame->name(), frame.get());
+        owned_.push_back(std::move(frame));
+    }
+    for (const auto& row : rows) {
+        std::string k = key(row.name, row.index, row.kind);
+        if (byKey_.count(k)) continue;  // a further member of an option array
+        auto control = make(row, rows);
+        if (row.kind != Kind::Option) control->setCaption(std::string(row.caption));
+        byKey_.emplace(k, control.get());
+        order_.push_back(control.get());
+        owned_.push_back(std::move(control));
+    }
+}
+
+Control* ControlRegistry::find(std::string_view key) const {
+    auto it = byKey_.find(key);
+    return it == byKey_.end() ? nullptr : it->second;
+}
+
+MainWindow::MainWindow() {
+    // Before the first tab change the page-step buttons are neither usable nor seen.
+    for (int i = 0; i < 2; ++i) {
+        cmdCopyOptionNext(i).setEnabled(false);
+        cmdCopyOptionNext(i).setVisible(false);
+    }
+    mskEdRunHours.setBackColour(kGrey);
+    txtIpg.setBackColour(kWhite);
+    txtMon.setBackColour(kWhite);
+    txtMot.setBackColour(kWhite);
+}
+
+void MainWindow::setObserver(MainWindowObserver* observer) {
+    observer_ = observer;
+    for (Control* c : registry_.all()) c->setObserver(observer);
+    for (const auto& p : mainPages()) page(p.id).setObserver(observer);
+}
+
+Frame& MainWindow::page(PageId id) const { return get<Frame>(mainPages()[static_cast<int>(id)].name); }
+
+void MainWindow::showPage(PageId id) {
+    shown_[static_cast<int>(id)] = true;
+    front_ = id;
+    page(id).setVisible(true);
+    if (observer_) observer_->pageShown(id);
+}
+
+void MainWindow::setFocus(Control& c) {
+    focused_ = &c;
+    if (observer_) observer_->focusRequested(c);
+}
+
+void MainWindow::setStepButtons(bool previous, bool next) {
+    cmdCopyOptionNext(0).setEnabled(previous);
+    cmdCopyOptionNext(1).setEnabled(next);
+}
+
+void MainWindow::tabStripOptions_Click() {
+    CopyOptionsPage = 0;
+    FileSelectionPage = 0;
+    CurrentTab = static_cast<std::int16_t>(tabStripOptions.selected());
+    bool paged = CurrentTab == 1 || CurrentTab == 2;
+    setStepButtons(false, paged);
+    cmdCopyOptionNext(0).setVisible(paged);
+    cmdCopyOptionNext(1).setVisible(paged);
+    static constexpr PageId kTabPages[] = {PageId::General, PageId::CopyOptions, PageId::FileSelection,
+                                           PageId::Retry,   PageId::Logging,     PageId::Job};
+    showPage(kTabPages[CurrentTab]);
+    if (CurrentTab == 1) showPage(PageId::CopyOptions1);
+    if (CurrentTab == 2) showPage(PageId::FileSelection1);
+}
+
+void MainWindow::cmdCopyOptionNext_Click(int index) {
+    int step = index == 0 ? -1 : 1;
+    if (CurrentTab == 1) {
+        static constexpr PageId kPages[] = {PageId::CopyOptions1, PageId::CopyOptions2, PageId::CopyOptions3};
+        CopyOptionsPage = static_cast<std::int16_t>(CopyOptionsPage + step);
+        if (CopyOptionsPage < 0 || CopyOptionsPage > 2) {  // the end buttons are disabled; stay in range
+            CopyOptionsPage = static_cast<std::int16_t>(CopyOptionsPage - step);
+            return;
+        }
+        setStepButtons(CopyOptionsPage > 0, CopyOptionsPage < 2);
+        showPage(kPages[CopyOptionsPage]);
+    } else if (CurrentTab == 2) {
+        static constexpr PageId kPages[] = {PageId::FileSelection1, PageId::FileSelection2, PageId::DateLimits,
+                                            PageId::FileSelection4};
+        FileSelectionPage = static_cast<std::int16_t>(FileSelectionPage + step);
+        if (FileSelectionPage < 0 || FileSelectionPage > 3) {
+            FileSelectionPage = static_cast<std::int16_t>(FileSelectionPage - step);
+            return;
+        }
+        setStepButtons(FileSelectionPage > 0, FileSelectionPage < 3);
+        showPage(kPages[FileSelectionPage]);
+    }
+}
+
+}  // namespace ui
