@@ -64,19 +64,20 @@ private:
     HKEY k_;
 };
 
-// Deletes a file when it goes out of scope, unless kept.
-class FileRemover {
-public:
-    explicit FileRemover(std::wstring path) : path_(std::move(path)) {}
-    ~FileRemover() {
-        if (!path_.empty()) DeleteFileW(path_.c_str());
-    }
-    FileRemover(const FileRemover&) = delete;
-    FileRemover& operator=(const FileRemover&) = delete;
-    void keep() noexcept { path_.clear(); }
+// A new file that is deleted again, after its handle is closed, unless it is kept.
+struct TemporaryFile {
+    UniqueHandle handle;
+    std::wstring name;
+    bool kept = false;
 
-private:
-    std::wstring path_;
+    TemporaryFile() = default;
+    TemporaryFile(TemporaryFile&& other) noexcept
+        : handle(std::move(other.handle)), name(std::exchange(other.name, {})), kept(other.kept) {}
+    TemporaryFile& operator=(TemporaryFile&&) = delete;
+    ~TemporaryFile() {
+        handle.close();
+        if (!kept && !name.empty()) DeleteFileW(name.c_str());
+    }
 };
 
 // An item list returned by the shell, released with CoTaskMemFree from the lazily loaded ole32.
@@ -139,19 +140,23 @@ bool isFile(const WIN32_FILE_ATTRIBUTE_DATA& data) {
 }
 
 // Creates a file that did not exist before, named after the target, in the target's folder
-// (the final move must not cross volumes). Sets the last error on failure.
-UniqueHandle createTemporaryBeside(const std::wstring& target, std::wstring& name) {
+// (the final move must not cross volumes). On failure the handle is empty and the last error set.
+TemporaryFile createTemporaryBeside(const std::wstring& target) {
     static unsigned counter = 0;
     const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".";
+    TemporaryFile file;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = stem + std::to_wstring(++counter) + L".tmp";
-        UniqueHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) return file;
+        std::wstring name = stem + std::to_wstring(++counter) + L".tmp";
+        file.handle = UniqueHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.handle) {
+            file.name = std::move(name);
+            return file;
+        }
         const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return {};
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
-    return {};
+    return file;
 }
 
 // Sets the last error on failure.
@@ -405,18 +410,21 @@ std::optional<std::string> Win32Platform::encode(const std::string& utf8, CodePa
 
 std::string Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = widen(path);
+    // Windows refuses to move over a read-only file; say so before writing anything, the same on
+    // every file system (Wine, for one, lets the move through).
+    const DWORD existing = GetFileAttributesW(target.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
+        return systemErrorText(ERROR_ACCESS_DENIED);
 
-    std::wstring temporaryName;
-    UniqueHandle file = createTemporaryBeside(target, temporaryName);
-    if (!file) return lastErrorText();
-    FileRemover temporary(temporaryName);  // gone again unless the move succeeds
-
-    if (!writeAll(file.get(), bytes)) return lastErrorText();
-    if (!FlushFileBuffers(file.get())) return lastErrorText();
-    if (!file.close()) return lastErrorText();
-    if (!MoveFileExW(temporaryName.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    TemporaryFile temporary = createTemporaryBeside(target);  // gone again unless the move succeeds
+    if (!temporary.handle) return lastErrorText();
+    HANDLE file = temporary.handle.get();
+    if (!writeAll(file, bytes)) return lastErrorText();
+    if (!FlushFileBuffers(file)) return lastErrorText();
+    if (!temporary.handle.close()) return lastErrorText();
+    if (!MoveFileExW(temporary.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return lastErrorText();
-    temporary.keep();
+    temporary.kept = true;
     return {};
 }
 

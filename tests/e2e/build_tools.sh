@@ -28,6 +28,6 @@ cp "$out/robocopy_standin.exe" "$out/robocopy_standin_79871.exe"
 truncate -s $((engine_size - 1)) "$out/robocopy_standin_79871.exe"
 
 timeout 300 "$cxx" -std=c++20 -O2 -Wall -Wextra -municode -static -s \
-    -o "$out/kvdriver.exe" "$here/driver.cpp" -luser32 -lcomctl32
+    -o "$out/kvdriver.exe" "$here/driver.cpp" -luser32 -lgdi32
 
 echo "built $out/robocopy_standin.exe ($engine_size bytes), $out/robocopy_standin_79871.exe, $out/kvdriver.exe"

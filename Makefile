@@ -1,0 +1,38 @@
+# The commands a person uses. Each one installs what it needs first.
+JOBS ?= 2
+NATIVE := build/native
+WIN := build/win
+
+.PHONY: setup build build-native build-win test unit e2e run bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup build-native build-win
+
+build-native:
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(NATIVE) -j$(JOBS)
+
+build-win:
+	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake >/dev/null
+	@cmake --build $(WIN) -j$(JOBS)
+
+# Unit tests natively, then the real program under Wine.
+test: build
+	@ctest --test-dir $(NATIVE) --output-on-failure
+
+unit: setup build-native
+	@ctest --test-dir $(NATIVE) -L unit --output-on-failure
+
+e2e: build
+	@ctest --test-dir $(NATIVE) -L e2e --output-on-failure
+
+run: build
+	@bash scripts/run.sh
+
+bench: build
+	@bash bench/run_bench.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,29 @@
+// The Windows entry point: the real platform, the window model and its view, the message loop.
+#include <windows.h>
+
+#include "app/App.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/win32/MainView.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The program sits in a user-writable folder beside the engine: load DLLs only from the
+    // system folder, never from our own.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    win32::Win32Platform platform;
+    app::App app(platform);
+    if (!app.Form_Load()) return 0;  // no engine: the user has been told, the window is never shown
+
+    win32::MainView view(app);
+    if (!view.create(instance)) return 1;
+    platform.setOwner(view.hwnd());
+    view.show(showCommand);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (view.translate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,1227 @@
+// kvdriver: works another program's windows from outside, the way the end-to-end scenarios need.
+//
+// One generic mechanism throughout: a top-level window is found by its exact title (visible
+// windows of any process), a control inside it by a selector:
+//   Class:N         the N-th (from 0) descendant of that window class, in child-window order
+//   Class=Caption   the first descendant of that class whose text is exactly Caption
+//   Class#K=Caption the K-th (from 0) of those
+//   Class@Id        the descendant of that class with that control id (decimal or 0x..)
+//   .               the top-level window itself
+// Class names compare without regard to case ("Edit", "Button", "SysTabControl32").
+// When several windows share a title, unowned windows are tried before owned ones, and the first
+// that holds the control is taken.
+//
+// Every command that waits polls every 20 ms up to its timeout (the last optional argument, in
+// milliseconds). Exit code 0 on success, 1 on failure (reason on stderr), 2 on wrong usage.
+// Values are printed in UTF-8 exactly, without an added line end.
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <cwctype>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kDefaultTimeoutMs = 10000;
+constexpr DWORD kSendTimeoutMs = 5000;  // one message to the other program
+constexpr int kMsgBoxTextId = 0xFFFF;
+constexpr int kMsgBoxIconId = 0x0440;
+
+struct Failure {
+    std::wstring message;
+};
+struct UsageError {
+    std::wstring message;
+};
+
+[[noreturn]] void fail(std::wstring message) { throw Failure{std::move(message)}; }
+[[noreturn]] void usage(std::wstring message) { throw UsageError{std::move(message)}; }
+
+// ---------------------------------------------------------------------------------------------
+// Text and output
+
+std::string toUtf8(const std::wstring& w)
+{
+    if (w.empty())
+        return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
+    std::string s(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+void writeTo(DWORD which, const std::wstring& text)
+{
+    std::string bytes = toUtf8(text);
+    HANDLE h = GetStdHandle(which);
+    DWORD written = 0;
+    if (h && h != INVALID_HANDLE_VALUE && !bytes.empty())
+        WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+}
+
+void print(const std::wstring& text) { writeTo(STD_OUTPUT_HANDLE, text); }
+
+std::wstring quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+std::wstring hex(ULONG_PTR v)
+{
+    wchar_t b[32];
+    swprintf(b, 32, L"0x%llx", (unsigned long long)v);
+    return b;
+}
+
+bool sameNoCase(const std::wstring& a, const std::wstring& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towlower(x) == std::towlower(y);
+           });
+}
+
+long long parseInt(const std::wstring& s, const wchar_t* what)
+{
+    if (s.empty())
+        usage(std::wstring(what) + L" is empty");
+    wchar_t* end = nullptr;
+    long long v = std::wcstoll(s.c_str(), &end, 0);
+    if (!end || *end)
+        usage(std::wstring(what) + L" is not a number: " + quoted(s));
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Time
+
+class Deadline {
+public:
+    explicit Deadline(DWORD ms) : end_(GetTickCount64() + ms) {}
+    bool passed() const { return GetTickCount64() >= end_; }
+    DWORD left() const
+    {
+        ULONGLONG now = GetTickCount64();
+        return now >= end_ ? 0 : (DWORD)(end_ - now);
+    }
+
+private:
+    ULONGLONG end_;
+};
+
+// Calls probe until it answers something truthy or the time is up; returns its last answer.
+template <class Probe>
+auto pollUntil(DWORD ms, Probe probe) -> decltype(probe())
+{
+    Deadline deadline(ms);
+    for (;;) {
+        auto answer = probe();
+        if (answer || deadline.passed())
+            return answer;
+        Sleep(kPollMs);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows
+
+std::wstring className(HWND h)
+{
+    wchar_t b[256];
+    int n = GetClassNameW(h, b, 256);
+    return std::wstring(b, n > 0 ? n : 0);
+}
+
+// The title as the window manager knows it; never blocks on the other program.
+std::wstring windowTitle(HWND h)
+{
+    std::vector<wchar_t> b(4096);
+    int n = GetWindowTextW(h, b.data(), (int)b.size());
+    return std::wstring(b.data(), n > 0 ? n : 0);
+}
+
+// A control's own text (WM_GETTEXT, answered by the control itself: right for edit boxes too).
+std::wstring controlText(HWND h)
+{
+    DWORD_PTR len = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &len))
+        fail(L"the program does not answer WM_GETTEXTLENGTH");
+    std::vector<wchar_t> b(len + 2, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXT, b.size(), (LPARAM)b.data(), SMTO_NORMAL, kSendTimeoutMs, &got))
+        fail(L"the program does not answer WM_GETTEXT");
+    return std::wstring(b.data(), std::min<size_t>(got, len + 1));
+}
+
+LRESULT sendOrFail(HWND h, UINT msg, WPARAM w, LPARAM l, const wchar_t* what)
+{
+    DWORD_PTR r = 0;
+    if (!SendMessageTimeoutW(h, msg, w, l, SMTO_NORMAL, kSendTimeoutMs, &r))
+        fail(std::wstring(L"the program does not answer ") + what);
+    return (LRESULT)r;
+}
+
+std::vector<HWND> topLevelWindows()
+{
+    std::vector<HWND> all;
+    EnumWindows([](HWND h, LPARAM p) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+    }, (LPARAM)&all);
+    return all;
+}
+
+// Visible top-level windows titled exactly so (of the class, when one is given); unowned first.
+std::vector<HWND> windowsTitled(const std::wstring& title, const wchar_t* cls = nullptr)
+{
+    std::vector<HWND> unowned, owned;
+    for (HWND h : topLevelWindows()) {
+        if (!IsWindowVisible(h) || windowTitle(h) != title)
+            continue;
+        if (cls && !sameNoCase(className(h), cls))
+            continue;
+        (GetWindow(h, GW_OWNER) ? owned : unowned).push_back(h);
+    }
+    unowned.insert(unowned.end(), owned.begin(), owned.end());
+    return unowned;
+}
+
+// Every descendant in child-window order (depth first, siblings in z-order = creation order).
+std::vector<HWND> descendants(HWND top)
+{
+    std::vector<HWND> all;
+    EnumChildWindows(top, [](HWND h, LPARAM p) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+    }, (LPARAM)&all);
+    return all;
+}
+
+// The control's place among the descendants of its top-level window of the same class: "Edit:1".
+std::wstring ordinalName(HWND top, HWND ctrl)
+{
+    if (ctrl == top)
+        return L".";
+    std::wstring cls = className(ctrl);
+    int n = 0;
+    for (HWND h : descendants(top)) {
+        if (h == ctrl)
+            return cls + L":" + std::to_wstring(n);
+        if (sameNoCase(className(h), cls))
+            ++n;
+    }
+    return cls + L":?";
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selectors
+
+struct Selector {
+    enum class Kind { Self, Ordinal, Caption, Id } kind = Kind::Self;
+    std::wstring cls;
+    long long n = 0;  // ordinal, or K for Caption, or the id
+    std::wstring caption;
+    std::wstring source;
+};
+
+Selector parseSelector(const std::wstring& s)
+{
+    Selector sel;
+    sel.source = s;
+    if (s == L".")
+        return sel;
+    size_t p = s.find_first_of(L":=@", 1);
+    if (p == std::wstring::npos)
+        usage(L"selector " + quoted(s) + L" is none of Class:N, Class=Caption, Class#K=Caption, Class@Id, .");
+    sel.cls = s.substr(0, p);
+    std::wstring rest = s.substr(p + 1);
+    switch (s[p]) {
+    case L':':
+        sel.kind = Selector::Kind::Ordinal;
+        sel.n = parseInt(rest, L"ordinal");
+        break;
+    case L'@':
+        sel.kind = Selector::Kind::Id;
+        sel.n = parseInt(rest, L"control id");
+        break;
+    default: {
+        sel.kind = Selector::Kind::Caption;
+        sel.caption = rest;
+        size_t k = sel.cls.rfind(L'#');
+        if (k != std::wstring::npos && k > 0) {
+            sel.n = parseInt(sel.cls.substr(k + 1), L"caption index");
+            sel.cls.resize(k);
+        }
+    }
+    }
+    return sel;
+}
+
+HWND resolve(HWND top, const Selector& sel)
+{
+    if (sel.kind == Selector::Kind::Self)
+        return top;
+    long long seen = 0;
+    for (HWND h : descendants(top)) {
+        if (!sameNoCase(className(h), sel.cls))
+            continue;
+        switch (sel.kind) {
+        case Selector::Kind::Ordinal:
+            if (seen++ == sel.n)
+                return h;
+            break;
+        case Selector::Kind::Id:
+            if ((long long)GetWindowLongPtrW(h, GWLP_ID) == sel.n)
+                return h;
+            break;
+        case Selector::Kind::Caption:
+            if (controlText(h) == sel.caption && seen++ == sel.n)
+                return h;
+            break;
+        case Selector::Kind::Self:
+            break;
+        }
+    }
+    return nullptr;
+}
+
+struct Target {
+    HWND top = nullptr;
+    HWND ctrl = nullptr;
+    explicit operator bool() const { return ctrl != nullptr; }
+};
+
+Target findNow(const std::wstring& title, const Selector& sel)
+{
+    for (HWND top : windowsTitled(title))
+        if (HWND c = resolve(top, sel))
+            return {top, c};
+    return {};
+}
+
+std::wstring whyNotFound(const std::wstring& title, const Selector& sel)
+{
+    if (windowsTitled(title).empty())
+        return L"no visible window titled " + quoted(title);
+    return L"window " + quoted(title) + L" has no control " + sel.source;
+}
+
+Target find(const std::wstring& title, const Selector& sel, DWORD ms)
+{
+    Target t = pollUntil(ms, [&] { return findNow(title, sel); });
+    if (!t)
+        fail(whyNotFound(title, sel));
+    return t;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Memory in the other program, for messages that carry a pointer Wine does not carry across.
+
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND owner, size_t size) : size_(size)
+    {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(owner, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process_)
+            fail(L"cannot open the program's process");
+        address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (!address_) {
+            CloseHandle(process_);
+            fail(L"cannot allocate memory in the program's process");
+        }
+    }
+    ~RemoteBuffer()
+    {
+        VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM address() const { return (LPARAM)address_; }
+    void read(void* to) const
+    {
+        SIZE_T got = 0;
+        if (!ReadProcessMemory(process_, address_, to, size_, &got) || got != size_)
+            fail(L"cannot read the program's memory");
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    size_t size_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Screen pixels (the X display as the person sees it)
+
+COLORREF screenPixel(int x, int y)
+{
+    HDC dc = GetDC(nullptr);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(nullptr, dc);
+    return c;
+}
+
+std::wstring rgbText(COLORREF c)
+{
+    wchar_t b[16];
+    swprintf(b, 16, L"%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return b;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Properties of a control
+
+std::wstring property(const Target& t, const std::wstring& prop)
+{
+    HWND h = t.ctrl;
+    if (prop == L"text")
+        return controlText(h);
+    if (prop == L"check")
+        return std::to_wstring(sendOrFail(h, BM_GETCHECK, 0, 0, L"BM_GETCHECK"));
+    if (prop == L"enabled")
+        return IsWindowEnabled(h) ? L"1" : L"0";
+    if (prop == L"visible")
+        return IsWindowVisible(h) ? L"1" : L"0";
+    if (prop == L"tab")
+        return std::to_wstring(sendOrFail(h, TCM_GETCURSEL, 0, 0, L"TCM_GETCURSEL"));
+    if (prop == L"tabcount")
+        return std::to_wstring(sendOrFail(h, TCM_GETITEMCOUNT, 0, 0, L"TCM_GETITEMCOUNT"));
+    if (prop == L"pos")
+        return std::to_wstring(sendOrFail(h, TBM_GETPOS, 0, 0, L"TBM_GETPOS"));
+    if (prop == L"range") {
+        LRESULT lo = sendOrFail(h, TBM_GETRANGEMIN, 0, 0, L"TBM_GETRANGEMIN");
+        LRESULT hi = sendOrFail(h, TBM_GETRANGEMAX, 0, 0, L"TBM_GETRANGEMAX");
+        return std::to_wstring(lo) + L" " + std::to_wstring(hi);
+    }
+    if (prop == L"date") {
+        RemoteBuffer buf(h, sizeof(SYSTEMTIME));
+        if (!sendOrFail(h, MCM_GETCURSEL, 0, buf.address(), L"MCM_GETCURSEL"))
+            fail(L"the calendar has no selected date");
+        SYSTEMTIME st{};
+        buf.read(&st);
+        wchar_t b[16];
+        swprintf(b, 16, L"%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
+        return b;
+    }
+    if (prop == L"rect") {
+        RECT r{};
+        GetWindowRect(h, &r);
+        return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+               std::to_wstring(r.bottom);
+    }
+    if (prop == L"client") {
+        RECT r{};
+        GetClientRect(h, &r);
+        POINT p{0, 0};
+        ClientToScreen(h, &p);
+        return std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" " + std::to_wstring(p.x + r.right) + L" " +
+               std::to_wstring(p.y + r.bottom);
+    }
+    if (prop == L"class")
+        return className(h);
+    if (prop == L"name")
+        return ordinalName(t.top, h);
+    if (prop == L"id")
+        return std::to_wstring((long long)GetWindowLongPtrW(h, GWLP_ID));
+    if (prop == L"style")
+        return hex((ULONG_PTR)(DWORD)GetWindowLongPtrW(h, GWL_STYLE));
+    if (prop == L"exstyle")
+        return hex((ULONG_PTR)(DWORD)GetWindowLongPtrW(h, GWL_EXSTYLE));
+    if (prop == L"pid") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        return std::to_wstring(pid);
+    }
+    if (prop.rfind(L"pixel:", 0) == 0) {
+        // pixel:X,Y  -- the screen colour at X,Y from the control's top left corner, as RRGGBB
+        std::wstring xy = prop.substr(6);
+        size_t comma = xy.find(L',');
+        if (comma == std::wstring::npos)
+            usage(L"pixel wants pixel:X,Y");
+        RECT r{};
+        GetWindowRect(h, &r);
+        int x = (int)parseInt(xy.substr(0, comma), L"x");
+        int y = (int)parseInt(xy.substr(comma + 1), L"y");
+        return rgbText(screenPixel(r.left + x, r.top + y));
+    }
+    usage(L"unknown property " + quoted(prop) +
+          L" (text check enabled visible tab tabcount pos range date rect client class name id style exstyle pid "
+          L"pixel:X,Y)");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Input
+
+// Makes sure the program has taken `posted` posted messages from its queue: each message sent
+// to its thread is answered only when it next looks for a message, and it takes at most one
+// posted message between two looks. A window that went away has nothing left to do.
+void settle(HWND h, int posted)
+{
+    for (int i = 0; i <= posted; ++i) {
+        DWORD_PTR r = 0;
+        if (!IsWindow(h))
+            return;
+        if (!SendMessageTimeoutW(h, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &r)) {
+            if (!IsWindow(h))
+                return;
+            fail(L"the program does not answer (busy or hung)");
+        }
+    }
+}
+
+// Whether a person could click the control now; the reason when not.
+std::optional<std::wstring> whyNotClickable(const Target& t)
+{
+    if (!IsWindowVisible(t.ctrl))
+        return L"is not visible";
+    if (!IsWindowEnabled(t.ctrl))
+        return L"is disabled";
+    if (!IsWindowEnabled(t.top))
+        return L"is in a disabled window (a modal box is open?)";
+    if (t.ctrl == t.top)
+        return std::nullopt;
+    RECT r{};
+    GetWindowRect(t.ctrl, &r);
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    HWND hit = WindowFromPoint(centre);
+    if (hit != t.ctrl && !IsChild(t.ctrl, hit)) {
+        std::wstring what = hit ? className(hit) + L" " + quoted(windowTitle(hit)) : L"nothing";
+        return L"is covered at its centre by " + what;
+    }
+    return std::nullopt;
+}
+
+Target findClickable(const std::wstring& title, const Selector& sel, DWORD ms)
+{
+    std::wstring why;
+    Target t = pollUntil(ms, [&]() -> Target {
+        Target f = findNow(title, sel);
+        if (!f) {
+            why = whyNotFound(title, sel);
+            return {};
+        }
+        if (auto reason = whyNotClickable(f)) {
+            why = sel.source + L" in " + quoted(title) + L" " + *reason;
+            return {};
+        }
+        return f;
+    });
+    if (!t)
+        fail(why);
+    return t;
+}
+
+LPARAM keyLParam(UINT vk, bool up)
+{
+    UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+    LPARAM l = 1 | ((LPARAM)(scan & 0xFF) << 16);
+    switch (vk) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+        l |= (LPARAM)1 << 24;
+        break;
+    default:
+        break;
+    }
+    if (up)
+        l |= ((LPARAM)1 << 30) | ((LPARAM)1 << 31);
+    return l;
+}
+
+UINT keyByName(const std::wstring& name)
+{
+    static const std::map<std::wstring, UINT> keys = {
+        {L"return", VK_RETURN}, {L"enter", VK_RETURN}, {L"tab", VK_TAB}, {L"escape", VK_ESCAPE},
+        {L"esc", VK_ESCAPE}, {L"space", VK_SPACE}, {L"back", VK_BACK}, {L"backspace", VK_BACK},
+        {L"delete", VK_DELETE}, {L"insert", VK_INSERT}, {L"left", VK_LEFT}, {L"right", VK_RIGHT},
+        {L"up", VK_UP}, {L"down", VK_DOWN}, {L"home", VK_HOME}, {L"end", VK_END},
+        {L"pageup", VK_PRIOR}, {L"prior", VK_PRIOR}, {L"pagedown", VK_NEXT}, {L"next", VK_NEXT},
+        {L"f1", VK_F1}, {L"f2", VK_F2}, {L"f3", VK_F3}, {L"f4", VK_F4}, {L"f5", VK_F5}, {L"f6", VK_F6},
+        {L"f7", VK_F7}, {L"f8", VK_F8}, {L"f9", VK_F9}, {L"f10", VK_F10}, {L"f11", VK_F11}, {L"f12", VK_F12},
+    };
+    std::wstring lower = name;
+    for (auto& c : lower)
+        c = (wchar_t)std::towlower(c);
+    auto it = keys.find(lower);
+    if (it != keys.end())
+        return it->second;
+    if (name.size() == 1) {
+        SHORT v = VkKeyScanW(name[0]);
+        if (v != -1)
+            return LOBYTE(v);
+    }
+    usage(L"unknown key " + quoted(name));
+}
+
+// Posts one key press and release; the program's own TranslateMessage makes the character.
+int postKey(HWND h, UINT vk)
+{
+    PostMessageW(h, WM_KEYDOWN, vk, keyLParam(vk, false));
+    PostMessageW(h, WM_KEYUP, vk, keyLParam(vk, true));
+    return 3;  // the key down, the character it may make, the key up
+}
+
+// Posts the keys that type the text. Characters that need Shift (which a posted key cannot
+// carry) or have no key arrive as WM_CHAR, followed by the key's release.
+int postText(HWND h, const std::wstring& text)
+{
+    int posted = 0;
+    for (wchar_t c : text) {
+        SHORT v = VkKeyScanW(c);
+        UINT vk = v == -1 ? 0 : LOBYTE(v);
+        if (v != -1 && HIBYTE(v) == 0 && c != L'\r' && c != L'\n') {
+            posted += postKey(h, vk);
+            continue;
+        }
+        PostMessageW(h, WM_CHAR, c, 1);
+        ++posted;
+        if (vk) {
+            PostMessageW(h, WM_KEYUP, vk, keyLParam(vk, true));
+            ++posted;
+        }
+    }
+    return posted;
+}
+
+// WM_SETTEXT is sent, and the change rule it triggers may open a modal box that keeps the send
+// from returning. The send runs on its own thread; the command is done when the send returns
+// or when the window has become disabled under a modal box.
+struct SetTextJob {
+    HWND h;
+    std::wstring text;
+    volatile LONG done = 0;
+    volatile LONG ok = 0;
+};
+
+DWORD WINAPI setTextThread(void* p)
+{
+    auto* job = static_cast<SetTextJob*>(p);
+    DWORD_PTR r = 0;
+    BOOL sent = SendMessageTimeoutW(job->h, WM_SETTEXT, 0, (LPARAM)job->text.c_str(), SMTO_NORMAL, INFINITE, &r);
+    InterlockedExchange(&job->ok, sent && r ? 1 : 0);
+    InterlockedExchange(&job->done, 1);
+    return 0;
+}
+
+void setText(const Target& t, const std::wstring& text, DWORD ms)
+{
+    auto* job = new SetTextJob{t.ctrl, text};  // left behind on purpose if the send never returns
+    HANDLE th = CreateThread(nullptr, 0, setTextThread, job, 0, nullptr);
+    if (!th)
+        fail(L"cannot start a thread");
+    CloseHandle(th);
+    bool finished = pollUntil(ms, [&] { return job->done || !IsWindowEnabled(t.top); });
+    if (!finished)
+        fail(L"WM_SETTEXT was not answered in time");
+    if (job->done && !job->ok)
+        fail(L"the control refused WM_SETTEXT");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Focus
+
+// The focused window of the program that owns `top`; null when it has none.
+HWND focusedWindow(HWND top)
+{
+    DWORD thread = GetWindowThreadProcessId(top, nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info))
+        fail(L"GetGUIThreadInfo failed");
+    return info.hwndFocus;
+}
+
+// "Class:N" within `top`; "none"; or "outside:<title of the other window>".
+std::wstring describeFocus(HWND top)
+{
+    HWND f = focusedWindow(top);
+    if (!f)
+        return L"none";
+    if (f != top && !IsChild(top, f)) {
+        HWND root = GetAncestor(f, GA_ROOT);
+        return L"outside:" + windowTitle(root) + L" " + ordinalName(root, f);
+    }
+    return ordinalName(top, f);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Message boxes
+
+HWND findBox(const std::wstring& title, DWORD ms)
+{
+    HWND box = pollUntil(ms, [&]() -> HWND {
+        for (HWND h : windowsTitled(title, L"#32770"))
+            if (GetDlgItem(h, kMsgBoxTextId))
+                return h;
+        return nullptr;
+    });
+    if (!box)
+        fail(L"no message box titled " + quoted(title));
+    return box;
+}
+
+struct BoxButton {
+    int id;
+    const wchar_t* name;
+};
+constexpr BoxButton kBoxButtons[] = {
+    {IDOK, L"ok"},       {IDCANCEL, L"cancel"}, {IDABORT, L"abort"}, {IDRETRY, L"retry"},
+    {IDIGNORE, L"ignore"}, {IDYES, L"yes"},     {IDNO, L"no"},       {IDCLOSE, L"close"},
+    {IDHELP, L"help"},   {10, L"tryagain"},     {11, L"continue"},
+};
+
+const wchar_t* buttonName(int id)
+{
+    for (const auto& b : kBoxButtons)
+        if (b.id == id)
+            return b.name;
+    return nullptr;
+}
+
+int buttonId(const std::wstring& name)
+{
+    std::wstring lower = name;
+    for (auto& c : lower)
+        c = (wchar_t)std::towlower(c);
+    for (const auto& b : kBoxButtons)
+        if (lower == b.name)
+            return b.id;
+    usage(L"unknown button " + quoted(name) + L" (ok cancel yes no abort retry ignore ...)");
+}
+
+// The visible buttons of a box in child order: "ok,cancel".
+std::wstring boxButtons(HWND box)
+{
+    std::wstring list;
+    for (HWND h : descendants(box)) {
+        if (!sameNoCase(className(h), L"Button") || !IsWindowVisible(h))
+            continue;
+        const wchar_t* name = buttonName((int)GetWindowLongPtrW(h, GWLP_ID));
+        if (!list.empty())
+            list += L",";
+        list += name ? name : L"?";
+    }
+    return list;
+}
+
+// Which standard icon the box shows, found by comparing its icon's pixels on the screen with the
+// system icons drawn here: question, exclamation, critical, information, none or unknown.
+std::wstring boxIcon(HWND box)
+{
+    HWND icon = GetDlgItem(box, kMsgBoxIconId);
+    if (!icon || !IsWindowVisible(icon))
+        return L"none";
+    DWORD_PTR shown = 0;
+    if (!SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &shown) || !shown)
+        return L"none";
+    RECT r{};
+    GetClientRect(icon, &r);
+    POINT origin{0, 0};
+    ClientToScreen(icon, &origin);
+    int w = r.right, h = r.bottom;
+    if (w <= 0 || h <= 0)
+        return L"none";
+
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    auto grab = [&](auto draw) {
+        std::vector<DWORD> px((size_t)w * h);
+        void* bits = nullptr;
+        HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        draw();
+        GdiFlush();
+        memcpy(px.data(), bits, px.size() * 4);
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        for (auto& p : px)
+            p &= 0xFFFFFF;
+        return px;
+    };
+    std::vector<DWORD> seen = grab([&] { BitBlt(mem, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY); });
+
+    struct Candidate {
+        LPCWSTR id;
+        const wchar_t* name;
+    };
+    const Candidate candidates[] = {
+        {IDI_QUESTION, L"question"}, {IDI_EXCLAMATION, L"exclamation"},
+        {IDI_HAND, L"critical"},     {IDI_ASTERISK, L"information"},
+    };
+    std::wstring best = L"unknown";
+    for (const auto& c : candidates) {
+        HICON hi = LoadIconW(nullptr, c.id);
+        auto onColour = [&](COLORREF bg) {
+            return grab([&] {
+                RECT all{0, 0, w, h};
+                HBRUSH b = CreateSolidBrush(bg);
+                FillRect(mem, &all, b);
+                DeleteObject(b);
+                DrawIconEx(mem, 0, 0, hi, 0, 0, 0, nullptr, DI_NORMAL);
+            });
+        };
+        std::vector<DWORD> onBlack = onColour(RGB(0, 0, 0));
+        std::vector<DWORD> onWhite = onColour(RGB(255, 255, 255));
+        size_t opaque = 0, same = 0;
+        for (size_t i = 0; i < seen.size(); ++i) {
+            if (onBlack[i] != onWhite[i])
+                continue;  // transparent in the icon: the box's background shows there
+            ++opaque;
+            if (onBlack[i] == seen[i])
+                ++same;
+        }
+        if (opaque > 0 && same * 100 >= opaque * 98) {
+            best = c.name;
+            break;
+        }
+    }
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return best;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Processes and files
+
+std::wstring quoteArgument(const std::wstring& a)
+{
+    if (!a.empty() && a.find_first_of(L" \t\"") == std::wstring::npos)
+        return a;
+    std::wstring q = L"\"";
+    size_t slashes = 0;
+    for (wchar_t c : a) {
+        if (c == L'\\') {
+            ++slashes;
+            continue;
+        }
+        q.append(c == L'"' ? slashes * 2 + 1 : slashes, L'\\');
+        slashes = 0;
+        q += c;
+    }
+    q.append(slashes * 2, L'\\');
+    return q + L"\"";
+}
+
+std::wstring folderOf(const std::wstring& path)
+{
+    size_t p = path.find_last_of(L"\\/");
+    if (p == std::wstring::npos)
+        return L"";
+    return p == 2 && path[1] == L':' ? path.substr(0, 3) : path.substr(0, p);
+}
+
+bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+using Args = std::vector<std::wstring>;
+
+// The optional timeout after `fixed` arguments.
+DWORD timeoutArg(const Args& a, size_t fixed)
+{
+    if (a.size() > fixed + 1)
+        usage(L"too many arguments");
+    return a.size() == fixed + 1 ? (DWORD)parseInt(a[fixed], L"timeout") : kDefaultTimeoutMs;
+}
+
+void need(const Args& a, size_t n, const wchar_t* form)
+{
+    if (a.size() < n)
+        usage(std::wstring(L"expects ") + form);
+}
+
+int cmdWaitWindow(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    if (!pollUntil(ms, [&] { return !windowsTitled(a[0]).empty(); }))
+        fail(L"no visible window titled " + quoted(a[0]) + L" after " + std::to_wstring(ms) + L" ms");
+    return 0;
+}
+
+int cmdWaitGone(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    if (!pollUntil(ms, [&] { return windowsTitled(a[0]).empty(); }))
+        fail(L"a window titled " + quoted(a[0]) + L" is still shown after " + std::to_wstring(ms) + L" ms");
+    return 0;
+}
+
+int cmdListWindows(const Args&)
+{
+    for (HWND h : topLevelWindows()) {
+        if (!IsWindowVisible(h))
+            continue;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        print(hex((ULONG_PTR)h) + L" pid=" + std::to_wstring(pid) + L" " + className(h) + L" " +
+              quoted(windowTitle(h)) + (GetWindow(h, GW_OWNER) ? L" owned" : L"") + L"\n");
+    }
+    return 0;
+}
+
+int cmdList(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    for (HWND h : descendants(t.top)) {
+        int depth = 0;
+        for (HWND p = GetParent(h); p && p != t.top; p = GetParent(p))
+            ++depth;
+        RECT r{};
+        GetWindowRect(h, &r);
+        print(std::wstring(depth * 2, L' ') + ordinalName(t.top, h) + L" id=" +
+              std::to_wstring((long long)GetWindowLongPtrW(h, GWLP_ID)) + (IsWindowVisible(h) ? L"" : L" hidden") +
+              (IsWindowEnabled(h) ? L"" : L" disabled") + L" [" + std::to_wstring(r.left) + L"," +
+              std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L"x" +
+              std::to_wstring(r.bottom - r.top) + L"] " + quoted(controlText(h)) + L"\n");
+    }
+    return 0;
+}
+
+int cmdGet(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <property> [ms]");
+    DWORD ms = timeoutArg(a, 3);
+    print(property(find(a[0], parseSelector(a[1]), ms), a[2]));
+    return 0;
+}
+
+int cmdGetText(const Args& a)
+{
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    print(controlText(find(a[0], parseSelector(a[1]), ms).ctrl));
+    return 0;
+}
+
+int cmdExpect(const Args& a)
+{
+    need(a, 4, L"<title> <selector> <property> <value> [ms]");
+    DWORD ms = timeoutArg(a, 4);
+    Selector sel = parseSelector(a[1]);
+    std::wstring last;
+    bool found = false;
+    bool ok = pollUntil(ms, [&] {
+        Target t = findNow(a[0], sel);
+        if (!t)
+            return false;
+        found = true;
+        last = property(t, a[2]);
+        return last == a[3];
+    });
+    if (ok)
+        return 0;
+    if (!found)
+        fail(whyNotFound(a[0], sel));
+    fail(a[1] + L" " + a[2] + L" is " + quoted(last) + L", expected " + quoted(a[3]));
+}
+
+int cmdExists(const Args& a)
+{
+    need(a, 2, L"<title> <selector>");
+    if (a.size() > 2)
+        usage(L"too many arguments");
+    print(findNow(a[0], parseSelector(a[1])) ? L"1" : L"0");
+    return 0;
+}
+
+int cmdSetText(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <text> [ms]");
+    DWORD ms = timeoutArg(a, 3);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    setText(t, a[2], ms);
+    return 0;
+}
+
+int cmdClick(const Args& a)
+{
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Target t = findClickable(a[0], parseSelector(a[1]), ms);
+    // Posted, never sent: the click may open a modal box, which would hold a send until it closes.
+    PostMessageW(t.ctrl, BM_CLICK, 0, 0);
+    settle(t.ctrl, 1);
+    return 0;
+}
+
+int cmdType(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <text> [ms]");
+    DWORD ms = timeoutArg(a, 3);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    settle(t.ctrl, postText(t.ctrl, a[2]));
+    return 0;
+}
+
+int cmdKey(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <key> [count] [ms]");
+    if (a.size() > 5)
+        usage(L"too many arguments");
+    int count = a.size() >= 4 ? (int)parseInt(a[3], L"count") : 1;
+    DWORD ms = a.size() == 5 ? (DWORD)parseInt(a[4], L"timeout") : kDefaultTimeoutMs;
+    UINT vk = keyByName(a[2]);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    int posted = 0;
+    for (int i = 0; i < count; ++i)
+        posted += postKey(t.ctrl, vk);
+    settle(t.ctrl, posted);
+    return 0;
+}
+
+int cmdSelectTab(const Args& a)
+{
+    need(a, 2, L"<title> <tab position> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    long long want = parseInt(a[1], L"tab position");
+    Target t = find(a[0], parseSelector(L"SysTabControl32:0"), ms);
+    LRESULT count = sendOrFail(t.ctrl, TCM_GETITEMCOUNT, 0, 0, L"TCM_GETITEMCOUNT");
+    if (want < 0 || want >= count)
+        fail(L"the tab strip has " + std::to_wstring(count) + L" tabs, no position " + a[1]);
+    if (!IsWindowEnabled(t.top))
+        fail(L"the window is disabled (a modal box is open?)");
+    // The arrow keys move the selection one tab at a time, with the notifications a click gives.
+    Deadline deadline(ms);
+    for (;;) {
+        LRESULT cur = sendOrFail(t.ctrl, TCM_GETCURSEL, 0, 0, L"TCM_GETCURSEL");
+        if (cur == want)
+            return 0;
+        if (deadline.passed())
+            fail(L"the tab strip stays at " + std::to_wstring(cur) + L", wanted " + a[1]);
+        settle(t.ctrl, postKey(t.ctrl, cur < want ? VK_RIGHT : VK_LEFT));
+    }
+}
+
+int cmdMenu(const Args& a)
+{
+    need(a, 2, L"<title> <access letter> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    if (a[1].size() != 1)
+        usage(L"the access letter is one character");
+    Target t = find(a[0], parseSelector(L"."), ms);
+    if (!IsWindowEnabled(t.top))
+        fail(L"the window is disabled (a modal box is open?)");
+    PostMessageW(t.top, WM_SYSCOMMAND, SC_KEYMENU, (LPARAM)std::towlower(a[1][0]));
+    settle(t.top, 1);
+    return 0;
+}
+
+int cmdFocusOf(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    print(describeFocus(find(a[0], parseSelector(L"."), ms).top));
+    return 0;
+}
+
+int cmdWaitFocus(const Args& a)
+{
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Selector sel = parseSelector(a[1]);
+    Target t = find(a[0], sel, ms);
+    if (!pollUntil(ms, [&] { return focusedWindow(t.top) == t.ctrl; }))
+        fail(L"the focus is on " + describeFocus(t.top) + L", not on " + a[1]);
+    return 0;
+}
+
+int cmdMsgBox(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    print(controlText(GetDlgItem(findBox(a[0], ms), kMsgBoxTextId)));
+    return 0;
+}
+
+int cmdMsgBoxInfo(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    HWND box = findBox(a[0], ms);
+    print(L"buttons=" + boxButtons(box) + L" icon=" + boxIcon(box));
+    return 0;
+}
+
+int cmdMsgBoxPress(const Args& a)
+{
+    need(a, 2, L"<title> <button> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    int id = buttonId(a[1]);
+    HWND box = findBox(a[0], ms);
+    HWND button = GetDlgItem(box, id);
+    if (!button || !IsWindowVisible(button))
+        fail(L"the box " + quoted(a[0]) + L" has no " + a[1] + L" button (it has " + boxButtons(box) + L")");
+    if (!IsWindowEnabled(button))
+        fail(L"the " + a[1] + L" button is disabled");
+    PostMessageW(button, BM_CLICK, 0, 0);
+    if (!pollUntil(ms, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
+        fail(L"the box " + quoted(a[0]) + L" stays open after " + a[1]);
+    return 0;
+}
+
+int cmdStart(const Args& a)
+{
+    need(a, 1, L"<exe> [arguments...]");
+    std::wstring exe = a[0];
+    std::wstring line = quoteArgument(exe);
+    for (size_t i = 1; i < a.size(); ++i)
+        line += L" " + quoteArgument(a[i]);
+    std::wstring cwd = folderOf(exe);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::vector<wchar_t> buf(line.begin(), line.end());
+    buf.push_back(0);
+    if (!CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        cwd.empty() ? nullptr : cwd.c_str(), &si, &pi))
+        fail(L"cannot start " + quoted(exe) + L" (error " + std::to_wstring(GetLastError()) + L")");
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    print(std::to_wstring(pi.dwProcessId));
+    return 0;
+}
+
+int cmdWaitExit(const Args& a)
+{
+    need(a, 1, L"<pid> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    DWORD pid = (DWORD)parseInt(a[0], L"pid");
+    HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!h)
+        return 0;  // already gone
+    DWORD r = WaitForSingleObject(h, ms);
+    CloseHandle(h);
+    if (r != WAIT_OBJECT_0)
+        fail(L"process " + a[0] + L" is still running after " + std::to_wstring(ms) + L" ms");
+    return 0;
+}
+
+int cmdKill(const Args& a)
+{
+    need(a, 1, L"<pid>");
+    DWORD pid = (DWORD)parseInt(a[0], L"pid");
+    HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    if (!h)
+        return 0;  // already gone
+    TerminateProcess(h, 1);
+    WaitForSingleObject(h, kSendTimeoutMs);
+    CloseHandle(h);
+    return 0;
+}
+
+int cmdWaitFile(const Args& a)
+{
+    need(a, 1, L"<path> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    if (!pollUntil(ms, [&] { return fileExists(a[0]); }))
+        fail(L"no file " + quoted(a[0]) + L" after " + std::to_wstring(ms) + L" ms");
+    return 0;
+}
+
+int cmdNoFile(const Args& a)
+{
+    need(a, 2, L"<path> <ms>");
+    if (a.size() > 2)
+        usage(L"too many arguments");
+    DWORD ms = (DWORD)parseInt(a[1], L"duration");
+    if (pollUntil(ms, [&] { return fileExists(a[0]); }))
+        fail(L"the file " + quoted(a[0]) + L" appeared");
+    return 0;
+}
+
+struct Command {
+    const wchar_t* name;
+    int (*run)(const Args&);
+    const wchar_t* help;
+};
+
+const Command kCommands[] = {
+    {L"wait-window", cmdWaitWindow, L"<title> [ms]                 a visible top-level window titled so"},
+    {L"wait-gone", cmdWaitGone, L"<title> [ms]                   no visible window titled so"},
+    {L"list-windows", cmdListWindows, L"                            visible top-level windows"},
+    {L"list", cmdList, L"<title> [ms]                        the window's controls, with their selectors"},
+    {L"get", cmdGet, L"<title> <sel> <property> [ms]         print a property (text check enabled ...)"},
+    {L"get-text", cmdGetText, L"<title> <sel> [ms]              print the control's text"},
+    {L"expect", cmdExpect, L"<title> <sel> <property> <value> [ms]  wait until the property is so"},
+    {L"exists", cmdExists, L"<title> <sel>                     print 1 or 0 at once"},
+    {L"set-text", cmdSetText, L"<title> <sel> <text> [ms]       WM_SETTEXT (as code setting it)"},
+    {L"click", cmdClick, L"<title> <sel> [ms]                 post BM_CLICK once clickable"},
+    {L"type", cmdType, L"<title> <sel> <text> [ms]            post the keys of the text"},
+    {L"key", cmdKey, L"<title> <sel> <key> [count] [ms]        post a key (Return Tab Left F1 a ...)"},
+    {L"select-tab", cmdSelectTab, L"<title> <n> [ms]              move the tab strip to position n"},
+    {L"menu", cmdMenu, L"<title> <letter> [ms]               choose a menu item by its access key"},
+    {L"focus-of", cmdFocusOf, L"<title> [ms]                    print Class:N of the focused control"},
+    {L"wait-focus", cmdWaitFocus, L"<title> <sel> [ms]            wait until the control has the focus"},
+    {L"msgbox", cmdMsgBox, L"<title> [ms]                      print the message box's text"},
+    {L"msgbox-info", cmdMsgBoxInfo, L"<title> [ms]                 print buttons=ok,cancel icon=question"},
+    {L"msgbox-press", cmdMsgBoxPress, L"<title> <button> [ms]       press ok|cancel|yes|no, wait it closes"},
+    {L"start", cmdStart, L"<exe> [args...]                    start without waiting, print the pid"},
+    {L"wait-exit", cmdWaitExit, L"<pid> [ms]                     wait until the process has ended"},
+    {L"kill", cmdKill, L"<pid>                                end a process this run started"},
+    {L"wait-file", cmdWaitFile, L"<path> [ms]                    wait until the file exists"},
+    {L"no-file", cmdNoFile, L"<path> <ms>                      fail if the file appears within ms"},
+};
+
+void printUsage()
+{
+    std::wstring text = L"usage: kvdriver <command> [arguments]\n"
+                        L"selectors: Class:N  Class=Caption  Class#K=Caption  Class@Id  .\n";
+    for (const auto& c : kCommands)
+        text += std::wstring(L"  ") + c.name + L" " + c.help + L"\n";
+    writeTo(STD_ERROR_HANDLE, text);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 2) {
+        printUsage();
+        return 2;
+    }
+    std::wstring name = argv[1];
+    Args args(argv + 2, argv + argc);
+    for (const auto& c : kCommands) {
+        if (name != c.name)
+            continue;
+        try {
+            return c.run(args);
+        } catch (const UsageError& e) {
+            writeTo(STD_ERROR_HANDLE, L"kvdriver " + name + L": " + e.message + L"\n");
+            return 2;
+        } catch (const Failure& e) {
+            writeTo(STD_ERROR_HANDLE, L"kvdriver " + name + L": " + e.message + L"\n");
+            return 1;
+        }
+    }
+    writeTo(STD_ERROR_HANDLE, L"kvdriver: unknown command " + quoted(name) + L"\n");
+    printUsage();
+    return 2;
+}

@@ -1,0 +1,41 @@
+// Owners for GDI objects, so that nothing is deleted by hand.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace win32 {
+
+template <class H>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(H h) : h_(h) {}
+    GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& o) noexcept {
+        reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    ~GdiObject() { reset(); }
+    void reset(H h = nullptr) {
+        if (h_) DeleteObject(h_);
+        h_ = h;
+    }
+    H get() const { return h_; }
+
+private:
+    H h_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+
+// The dialog font at a given DPI.
+inline Font dialogFont(UINT dpi, int points = 8, const wchar_t* face = L"MS Shell Dlg 2", bool fixed = false) {
+    return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            static_cast<BYTE>((fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH | FF_DONTCARE)), face));
+}
+
+}  // namespace win32

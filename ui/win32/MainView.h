@@ -1,0 +1,87 @@
+// The real main window: creates the Win32 controls from the layout table, forwards each user
+// event to the window model and mirrors every model change back into the controls. A page's
+// controls are created when the page is first shown, as property sheets do.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/App.h"
+#include "ui/MainWindow.h"
+#include "ui/win32/Gdi.h"
+
+namespace win32 {
+
+class MainView final : public ui::MainWindowObserver {
+public:
+    explicit MainView(app::App&);
+    ~MainView() override;
+
+    // Creates the window (tab strip, bottom row, General page), sizes and centres it.
+    bool create(HINSTANCE);
+    // Shows the window and runs the first activation.
+    void show(int showCommand);
+    HWND hwnd() const { return hwnd_; }
+    // Keyboard handling of the dialog kind (Tab, arrows, access keys) for the main window.
+    bool translate(MSG&);
+
+    // Called by the About box: it became the program's active window.
+    void aboutActivated() { aboutWasActive_ = true; }
+    // Opens the About box; set by the entry point.
+    std::function<void()> onAbout;
+    // Closes the About box with the main window.
+    std::function<void()> onClosing;
+
+    // ui::MainWindowObserver
+    void controlChanged(ui::Control&) override;
+    void pageShown(ui::PageId) override;
+    void focusRequested(ui::Control&) override;
+
+private:
+    struct Item {
+        const ui::LayoutRow* row;
+        ui::Control* control;
+        HWND hwnd;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK pageProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK maskedEditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK sliderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handle(UINT, WPARAM, LPARAM);
+    // Messages that pages and the window share: commands, notifications, colours.
+    bool handleChildMessage(UINT, WPARAM, LPARAM, LRESULT&);
+
+    void createPage(ui::PageId);
+    HWND createControl(const ui::LayoutRow&, HWND parent, int id);
+    void mirror(const Item&);
+    void placeAll();
+    void placeItem(const Item&);
+    RECT pageRect() const;
+    RECT gapBoxRect(const Item& box) const;
+    HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
+    Item* itemById(int id);
+    void onCommand(Item&, int code);
+    void onMaskedKey(Item&, UINT msg, WPARAM);
+
+    app::App& app_;
+    ui::MainWindow& w_;
+    HWND hwnd_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    UINT dpi_ = 96;
+    Font font_, fixedFont_;
+    std::map<COLORREF, Brush> brushes_;
+    std::vector<Item> items_;                       // index + 100 is the control id
+    std::multimap<const ui::Control*, size_t> byControl_;
+    HWND pages_[ui::kPageCount] = {};
+    HWND pageBoxes_[ui::kPageCount] = {};
+    ui::PageId front_ = ui::PageId::Count;
+    bool mirroring_ = false;
+    bool aboutWasActive_ = false;
+    bool firstActivationDone_ = false;
+};
+
+}  // namespace win32
