@@ -13,8 +13,23 @@ target_link_options(ZentrovaKV PRIVATE ${ZKV_STATIC_LINK} -mwindows)
 target_compile_options(ZentrovaKV PRIVATE -Wall -Wextra)
 set_target_properties(ZentrovaKV PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-foreach(extra tests/standin tests/e2e bench)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/${extra}/windows.cmake)
-    include(${CMAKE_SOURCE_DIR}/${extra}/windows.cmake)
-  endif()
-endforeach()
+# Test tools that run beside the program under Wine; they never ship.
+set(ZKV_ENGINE_SIZE 79872)
+add_executable(robocopy_standin tests/standin/robocopy_standin.c)
+target_link_libraries(robocopy_standin PRIVATE shell32)
+target_link_options(robocopy_standin PRIVATE -static -s)
+set_target_properties(robocopy_standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The engine is recognised by its exact size; a Windows program tolerates trailing bytes.
+add_custom_command(TARGET robocopy_standin POST_BUILD
+  COMMAND truncate -s ${ZKV_ENGINE_SIZE} $<TARGET_FILE:robocopy_standin>
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:robocopy_standin> ${CMAKE_BINARY_DIR}/robocopy_standin_79871.exe
+  COMMAND truncate -s 79871 ${CMAKE_BINARY_DIR}/robocopy_standin_79871.exe)
+
+add_executable(kvdriver tests/e2e/driver.cpp)
+target_link_libraries(kvdriver PRIVATE user32 gdi32)
+target_link_options(kvdriver PRIVATE ${ZKV_STATIC_LINK})
+set_target_properties(kvdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
+  include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)
+endif()

@@ -1,8 +1,92 @@
+// The log file options: the name box, "Browse" with its save dialog, and the two modes
+// "Append Log File" (index 0) and "Overwrite Log File" (index 1). The name reaches the slot,
+// in double quotes and unchanged, only when a mode is clicked or a browse ends.
+#include "ui/LogFile.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "options/Binding.h"
 
 namespace options {
 
-// Not written yet.
-std::span<const Binding> logFileBindings() { return {}; }
+namespace {
+
+constexpr int kAppend = 0, kOverwrite = 1;
+
+const platform::SaveDialogSetup kDialogSetup{
+    "log",
+    {{"Log Files (*.log)", "*.log"}, {"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}},
+    "",
+};
+
+// The slot for a mode and a name; nullopt for an index that is no mode.
+std::optional<std::string> logSwitch(int mode, const std::string& name) {
+    if (name.empty()) return std::string();
+    if (mode == kAppend) return " /LOG+:\"" + name + "\"";
+    if (mode == kOverwrite) return " /LOG:\"" + name + "\"";
+    return std::nullopt;
+}
+
+// The name proposed from today's short date: its first two parts and the last two characters
+// of its third, as 12/7/2026 gives 12726.txt. Nothing for a date not written with "/".
+std::optional<std::string> nameFromDate(std::string_view date) {
+    std::vector<std::string_view> parts;
+    for (size_t from = 0;;) {
+        size_t slash = date.find('/', from);
+        parts.push_back(date.substr(from, slash == std::string_view::npos ? std::string_view::npos : slash - from));
+        if (slash == std::string_view::npos) break;
+        from = slash + 1;
+    }
+    if (parts.size() < 3) return std::nullopt;
+    std::string_view year = parts[2].size() > 2 ? parts[2].substr(parts[2].size() - 2) : parts[2];
+    return std::string(parts[0]) + std::string(parts[1]) + std::string(year) + ".txt";
+}
+
+// Where the window keeps the dialog's name between browses, once it has a place for it
+// (MainWindow::dlgLogFile); until then every browse starts from what this one proposes.
+template <class Window>
+ui::LogFileDialog* dialogOf(Window& w) {
+    if constexpr (requires { w.dlgLogFile; }) return &w.dlgLogFile;
+    else return nullptr;
+}
+
+void optLogFile_Click(Context& c, int index) {
+    if (auto fragment = logSwitch(index, c.w.txtLogFile.text())) c.s.LogSwitch = *fragment;
+}
+
+void cmdLogFile_Click(Context& c, int) {
+    platform::SaveDialogSetup setup = kDialogSetup;
+    ui::LogFileDialog* dialog = dialogOf(c.w);
+    if (auto name = nameFromDate(c.p.shortDateText())) {
+        setup.initialName = *name;
+    } else if (dialog) {
+        setup.initialName = dialog->fileName;
+    }
+    if (dialog) dialog->fileName = setup.initialName;
+
+    std::optional<std::string> chosen = c.p.saveFileDialog(setup);
+    if (!chosen) {
+        // A cancelled browse leaves no log file, neither in the box nor on the command line.
+        c.w.txtLogFile.setText("");
+        c.s.LogSwitch = "";
+        return;
+    }
+    if (dialog) dialog->fileName = *chosen;
+    c.w.txtLogFile.setText(*chosen);
+    if (c.w.optLogFile.selected() != kOverwrite) c.w.optLogFile.select(kAppend);
+    c.s.LogSwitch = logSwitch(c.w.optLogFile.selected(), c.w.txtLogFile.text()).value_or(std::string());
+}
+
+constexpr Binding kBindings[] = {
+    {"optLogFile", Event::Click, optLogFile_Click},
+    {"cmdLogFile", Event::Click, cmdLogFile_Click},
+};
+
+}  // namespace
+
+std::span<const Binding> logFileBindings() { return kBindings; }
 
 }  // namespace options

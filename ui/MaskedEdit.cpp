@@ -1,84 +1,128 @@
 #include "ui/MaskedEdit.h"
 
+#include <algorithm>
+
 namespace ui {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
 
 MaskedEdit::MaskedEdit(std::string name, std::string mask)
     : Control(std::move(name), Kind::MaskedEdit), mask_(std::move(mask)), text_(blankText()) {}
 
 std::string MaskedEdit::blankText() const {
     std::string out = mask_;
-    for (char& c : out)
-        if (c == '#') c = ' ';
+    std::replace(out.begin(), out.end(), kDigit, kPrompt);
     return out;
 }
 
-void MaskedEdit::setText(std::string text) {
-    std::string fitted = blankText();
-    for (size_t i = 0; i < fitted.size() && i < text.size(); ++i)
-        if (mask_[i] == '#' && text[i] >= '0' && text[i] <= '9') fitted[i] = text[i];
-    set(text_, std::move(fitted));
-}
-
-void MaskedEdit::setSelection(int start, int length) {
-    int size = static_cast<int>(mask_.size());
-    start = start < 0 ? 0 : start > size ? size : start;
-    length = length < 0 ? 0 : start + length > size ? size - start : length;
-    if (selStart_ == start && selLength_ == length) return;
-    selStart_ = start;
-    selLength_ = length;
-    changed();
-}
-
 int MaskedEdit::nextDigitPosition(int from) const {
-    for (int i = from; i < static_cast<int>(mask_.size()); ++i)
-        if (mask_[i] == '#') return i;
+    for (int i = std::max(from, 0); i < length(); ++i)
+        if (isDigitPosition(i)) return i;
     return -1;
 }
 
-void MaskedEdit::blankRange(int start, int length) {
-    std::string t = text_;
-    for (int i = start; i < start + length; ++i)
-        if (isDigitPosition(i)) t[i] = ' ';
-    set(text_, std::move(t));
+int MaskedEdit::caretAfter(int end) const {
+    int next = nextDigitPosition(end);
+    return next < 0 ? length() : next;
+}
+
+bool MaskedEdit::fitsShape(std::string_view text, int start) const {
+    if (start + static_cast<int>(text.size()) > length()) return false;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i)
+        if (!isDigitPosition(start + i) && text[i] != mask_[start + i]) return false;
+    return true;
+}
+
+int MaskedEdit::layOver(std::string& base, std::string_view text, int start) const {
+    if (fitsShape(text, start)) {
+        for (int i = 0; i < static_cast<int>(text.size()); ++i)
+            if (isDigitPosition(start + i)) base[start + i] = isDigit(text[i]) ? text[i] : kPrompt;
+        return start + static_cast<int>(text.size());
+    }
+    int at = start;
+    for (char c : text) {
+        if (!isDigit(c)) continue;
+        at = nextDigitPosition(at);
+        if (at < 0) return length();
+        base[at++] = c;
+    }
+    return at;
+}
+
+std::string MaskedEdit::blanked(std::string base, int start, int count) const {
+    for (int i = start; i < start + count; ++i)
+        if (isDigitPosition(i)) base[i] = kPrompt;
+    return base;
+}
+
+void MaskedEdit::replace(std::string text, int caret) {
+    set(text_, std::move(text));
+    setSelection(caret, 0);
+}
+
+void MaskedEdit::setText(std::string_view text) {
+    std::string fitted = blankText();
+    layOver(fitted, text, 0);
+    set(text_, std::move(fitted));
+}
+
+void MaskedEdit::setSelection(int start, int count) {
+    start = std::clamp(start, 0, length());
+    count = std::clamp(count, 0, length() - start);
+    if (selStart_ == start && selLength_ == count) return;
+    selStart_ = start;
+    selLength_ = count;
+    changed();
 }
 
 void MaskedEdit::typeChar(char c) {
-    if (c < '0' || c > '9') return;  // only digits reach digit positions
-    int at = nextDigitPosition(selStart_);
-    if (at < 0) return;
-    if (selLength_ > 1) blankRange(selStart_, selLength_);
-    std::string t = text_;
-    t[at] = c;
-    set(text_, std::move(t));
-    int next = nextDigitPosition(at + 1);
-    setSelection(next < 0 ? static_cast<int>(mask_.size()) : next, 0);
+    if (isDigit(c)) {
+        int at = nextDigitPosition(selStart_);
+        if (at < 0) return;
+        std::string t = blanked(text_, selStart_, selLength_);
+        t[at] = c;
+        replace(std::move(t), caretAfter(at + 1));
+        return;
+    }
+    // The literal under the caret, typed, is stepped over; so is the rest of its run up to it.
+    for (int i = selStart_; i < length() && !isDigitPosition(i); ++i)
+        if (mask_[i] == c) {
+            setSelection(i + 1, 0);
+            return;
+        }
 }
 
 void MaskedEdit::backspace() {
     if (selLength_ > 0) {
-        blankRange(selStart_, selLength_);
-        setSelection(selStart_, 0);
+        replace(blanked(text_, selStart_, selLength_), selStart_);
         return;
     }
     int i = selStart_ - 1;
     while (i >= 0 && !isDigitPosition(i)) --i;
     if (i < 0) return;
-    blankRange(i, 1);
-    setSelection(i, 0);
+    replace(blanked(text_, i, 1), i);
 }
 
 void MaskedEdit::deleteForward() {
     if (selLength_ > 0) {
-        blankRange(selStart_, selLength_);
-        setSelection(selStart_, 0);
+        replace(blanked(text_, selStart_, selLength_), selStart_);
         return;
     }
     int i = nextDigitPosition(selStart_);
-    if (i >= 0) blankRange(i, 1);
+    if (i < 0) return;
+    replace(blanked(text_, i, 1), i);
 }
 
-void MaskedEdit::paste(const std::string& text) {
-    for (char c : text) typeChar(c);
+void MaskedEdit::paste(std::string_view text) {
+    bool shaped = fitsShape(text, selStart_);
+    if (!shaped && std::none_of(text.begin(), text.end(), isDigit)) return;
+    std::string t = blanked(text_, selStart_, selLength_);
+    int end = layOver(t, text, selStart_);
+    replace(std::move(t), caretAfter(end));
 }
 
 }  // namespace ui

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# make bench: how long Zentrova KV takes under Wine to become ready for input, and how much memory it
+# holds then, against a reference program that only loads the common controls 6 and shows one empty
+# tab control in a window of the same size (bench/reference.cpp). That reference is the floor every
+# window built from these controls pays, so the ratio says what our own start-up adds.
+#
+# What it needs (built by the Windows build; nothing is compiled here):
+#   build/win/ZentrovaKV.exe       the program                      (override: BENCH_PROGRAM)
+#   build/win/zkv_reference.exe    the reference program            (override: BENCH_REFERENCE)
+#   build/win/startmeter.exe       the meter, bench/startmeter.cpp  (override: BENCH_METER)
+#   build/win/robocopy_standin.exe used as the engine beside the program if present; otherwise a
+#                                  zero-filled file of the engine's size stands in (the program only
+#                                  checks the size at start-up)
+# Other settings:
+#   BENCH_RUNS=15                  runs per program
+#   BENCH_TITLE="Zentrova KV"      title of the program's window (BENCH_REFERENCE_TITLE likewise)
+#
+# What it does: copies the two programs into build/bench/program and build/bench/reference (the
+# program with its engine beside it), starts Xvfb on a free display, uses the Wine prefix
+# build/bench/prefix (made once with wineboot --init), starts each program once to warm up, then runs
+# startmeter, which alternates the two programs and times each from CreateProcessW until its window
+# exists, is visible and has answered a message. It prints the per-run lines, the medians (ms, KB of
+# private memory) and the ratios program / reference, then the size of ZentrovaKV.exe and the DLLs
+# it imports; all of this is also written to build/bench/results.txt.
+#
+# Exit code: non-zero when something is missing or a program fails to start or to show its window.
+# The ratios are reported, never judged: they vary from machine to machine and run to run, so compare
+# figures taken in one run only.
+#
+# Checking the bench itself: the reference against itself should give ratios near 1.00:
+#   BENCH_PROGRAM=build/win/zkv_reference.exe BENCH_TITLE="Zentrova Reference" bash bench/run_bench.sh
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+win="$repo/build/win"
+out="$repo/build/bench"
+program="${BENCH_PROGRAM:-$win/ZentrovaKV.exe}"
+reference="${BENCH_REFERENCE:-$win/zkv_reference.exe}"
+meter="${BENCH_METER:-$win/startmeter.exe}"
+standin="${BENCH_STANDIN:-$win/robocopy_standin.exe}"
+title="${BENCH_TITLE:-Zentrova KV}"
+reference_title="${BENCH_REFERENCE_TITLE:-Zentrova Reference}"
+runs="${BENCH_RUNS:-15}"
+engine_size=79872
+
+fail() { echo "bench: $*" >&2; exit 1; }
+
+[[ "$runs" =~ ^[1-9][0-9]*$ ]] || fail "BENCH_RUNS must be a positive number, not '$runs'"
+for f in "$program" "$reference" "$meter"; do
+    [ -f "$f" ] || fail "$f is missing; build the Windows programs first (make build-win)"
+done
+for tool in wine wineserver wineboot Xvfb xwininfo x86_64-w64-mingw32-objdump; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing (make setup installs it)"
+done
+
+# The programs run from their own folders: the program needs its engine beside it.
+mkdir -p "$out/program" "$out/reference"
+program_exe="$out/program/$(basename "$program")"
+reference_exe="$out/reference/$(basename "$reference")"
+cp "$program" "$program_exe"
+cp "$reference" "$reference_exe"
+cp "$meter" "$out/startmeter.exe"
+if [ -f "$standin" ]; then
+    cp "$standin" "$out/program/robocopy.exe"
+else
+    : >"$out/program/robocopy.exe"
+fi
+truncate -s "$engine_size" "$out/program/robocopy.exe"
+
+export WINEPREFIX="$out/prefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+xvfb_pid=""
+cleanup() {
+    timeout 30 wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A display of our own, so that nothing else on the machine shares the X server with the runs.
+start_xvfb() {
+    local n
+    for n in $(seq 120 199); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            if DISPLAY=":$n" timeout 5 xwininfo -root >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break  # lost the race for this display
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    return 1
+}
+start_xvfb || fail "could not start Xvfb on a free display"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "bench: preparing the Wine prefix $WINEPREFIX (once)"
+    timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot --init failed"
+    timeout 120 wineserver -w || true
+fi
+# One wineserver for the whole bench, so that no run pays for starting it.
+timeout 30 wineserver -p >/dev/null 2>&1 || true
+
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+meter_win="$(winpath "$out/startmeter.exe")"
+program_win="$(winpath "$program_exe")"
+reference_win="$(winpath "$reference_exe")"
+
+# startmeter's exit code tells whether every program became ready; give each run a generous bound.
+run_meter() {  # runs
+    local bound=$((60 + $1 * 2 * 45))
+    (cd "$out" && timeout "$bound" wine "$meter_win" "$program_win" "$title" "$1" "$reference_win" "$reference_title")
+}
+
+echo "bench: warming up (one start of each program)"
+if ! warm=$(run_meter 1 2>&1); then
+    echo "$warm" >&2
+    fail "a program failed to start during the warm-up"
+fi
+
+results="$out/results.txt"
+{
+    echo "Zentrova KV start-up under Wine ($(wine --version 2>/dev/null || echo wine)), $(date -u '+%Y-%m-%d %H:%M UTC')"
+    echo "program 1: $program_exe (window \"$title\")"
+    echo "program 2: $reference_exe (window \"$reference_title\")"
+    echo "$runs runs each, alternating; time from CreateProcessW until the window has answered a message"
+} >"$results"
+cat "$results"
+
+status=0
+measured=$(run_meter "$runs" 2>&1) || status=$?
+echo "$measured" | tee -a "$results"
+if [ "$status" -ne 0 ]; then
+    fail "a program failed to start (startmeter exit code $status)"
+fi
+
+{
+    echo "size of $(basename "$program"): $(stat -c %s "$program") bytes"
+    echo "DLLs it imports:"
+    x86_64-w64-mingw32-objdump -p "$program" | grep 'DLL Name' | sed 's/^[[:space:]]*/  /'
+} | tee -a "$results"
+echo "bench: results written to $results"
