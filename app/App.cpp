@@ -2,6 +2,7 @@
 
 #include "command/CopyRun.h"
 #include "command/Engine.h"
+#include "ui/FolderSelection.h"
 
 namespace app {
 
@@ -16,6 +17,8 @@ App::App(platform::Platform& p) : platform(p) {
     window.cmdCopyOptionNext(1).onClick = [this] { window.cmdCopyOptionNext_Click(1); };
     window.cmdRun.onClick = [this] { cmdRun_Click(); };
     window.cmdQuit.onClick = [this] { ModAskQuit(); };
+    window.cmdBrowseSrc.onClick = [this] { ui::cmdBrowseSrc_Click(window, slots, platform); };
+    window.cmdBrowseDest.onClick = [this] { ui::cmdBrowseDest_Click(window, slots, platform); };
 }
 
 bool App::Form_Load() {

@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/win32/AboutView.h"
 #include "ui/win32/MainView.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -16,12 +17,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     win32::MainView view(app);
     if (!view.create(instance)) return 1;
-    platform.setOwner(view.hwnd());
+    // Message boxes and dialogs belong to whichever of our windows is active.
+    win32::AboutView about(platform);
+    about.onActivated = [&view] { view.aboutActivated(); };
+    view.onAbout = [&about, &view] { about.open(view.hwnd()); };
+    view.onClosing = [&about] { about.close(); };
     view.show(showCommand);
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (view.translate(msg)) continue;
+        if (about.translate(msg) || view.translate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -95,10 +95,13 @@ void MainView::show(int showCommand) {
     // The first showing is an activation.
     firstActivationDone_ = true;
     app_.Form_Activate();
-    if (HWND page = pageWindow(ui::PageId::General)) {
-        HWND firstControl = GetNextDlgTabItem(page, nullptr, FALSE);
-        if (firstControl) SetFocus(firstControl);
-    }
+    focusFirstControl();
+}
+
+void MainView::focusFirstControl() {
+    HWND page = front_ == ui::PageId::Count ? nullptr : pageWindow(front_);
+    HWND first = page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+    SetFocus(first ? first : hwnd_);
 }
 
 bool MainView::translate(MSG& msg) {
@@ -490,15 +493,23 @@ LRESULT MainView::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
             }
             break;
-        case WM_ACTIVATE:
-            if (LOWORD(wp) == WA_INACTIVE) break;
+        case WM_ACTIVATE: {
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND f = GetFocus();
+                if (f && IsChild(hwnd_, f)) savedFocus_ = f;
+                return 0;
+            }
+            if (savedFocus_ && IsWindow(savedFocus_)) SetFocus(savedFocus_);
             // Back from the About box: an activation of the window. A message box or a file
             // dialog closing, or a return from another program, is not.
             if (aboutWasActive_ && firstActivationDone_) {
                 aboutWasActive_ = false;
                 app_.Form_Activate();
             }
-            break;
+            HWND f = GetFocus();
+            if (!f || !IsWindowVisible(f)) focusFirstControl();
+            return 0;
+        }
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wp);
             font_ = dialogFont(dpi_);

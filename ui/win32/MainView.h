@@ -64,6 +64,7 @@ private:
     RECT gapBoxRect(const Item& box) const;
     HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
     Item* itemById(int id);
+    void focusFirstControl();
     void onCommand(Item&, int code);
     void onMaskedKey(Item&, UINT msg, WPARAM);
 
@@ -81,6 +82,7 @@ private:
     ui::PageId front_ = ui::PageId::Count;
     bool mirroring_ = false;
     bool aboutWasActive_ = false;
+    HWND savedFocus_ = nullptr;
     bool firstActivationDone_ = false;
 };
 

@@ -1,0 +1,174 @@
+#include "ui/win32/AboutView.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/Utf.h"
+#include "ui/AboutBox.h"
+#include "ui/MainLayout.h"
+#include "ui/win32/Dpi.h"
+
+namespace win32 {
+
+namespace {
+
+constexpr wchar_t kAboutClass[] = L"ZentrovaKVAbout";
+constexpr int kEmailId = 200, kSysInfoId = 201;
+// The etched separator between the description and the mail link, in twips.
+constexpr ui::Rect kSeparator{240, 2400, 5250, 30};
+
+Font labelFont(UINT dpi, int points, int weight, bool underline) {
+    return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight, FALSE, underline, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2"));
+}
+
+}  // namespace
+
+void AboutView::open(HWND owner) {
+    if (hwnd_) {
+        SetActiveWindow(hwnd_);
+        return;
+    }
+    static bool registered = false;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registered) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = windowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kAboutClass;
+        RegisterClassExW(&wc);
+        registered = true;
+    }
+    const ui::AboutTexts texts = ui::aboutTexts();
+    dpi_ = GetDpiForWindow(owner);
+    RECT frame{0, 0, px(ui::kAboutClientWidthTwips, dpi_), px(ui::kAboutClientHeightTwips, dpi_)};
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    AdjustWindowRectExForDpi(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, dpi_);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    RECT o{};
+    GetWindowRect(owner, &o);
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kAboutClass, widen(texts.caption).c_str(), style,
+                            o.left + (o.right - o.left - width) / 2, o.top + (o.bottom - o.top - height) / 2, width,
+                            height, owner, nullptr, instance, this);
+    if (!hwnd_) return;
+    font_ = labelFont(dpi_, 8, FW_NORMAL, false);
+    titleFont_ = labelFont(dpi_, 12, FW_BOLD, false);
+    emailFont_ = labelFont(dpi_, 8, FW_NORMAL, false);
+    emailHoverFont_ = labelFont(dpi_, 8, FW_BOLD, true);
+
+    for (const auto& row : ui::aboutLayout()) {
+        RECT r = pxRect(row.rect, dpi_);
+        const wchar_t* cls = row.kind == ui::Kind::Button ? L"BUTTON" : L"STATIC";
+        DWORD s = WS_CHILD | WS_VISIBLE;
+        std::wstring text = widen(row.caption);
+        int id = 0;
+        if (row.name == "picIcon") s |= SS_ICON;
+        else if (row.kind == ui::Kind::Label) s |= SS_NOPREFIX;
+        if (row.name == "lblVersion") text = widen(texts.version);
+        if (row.name == "lblTitle") text = widen(texts.title);
+        if (row.name == "lblDescription") text = widen(texts.description);
+        if (row.name == "lblEmail") {
+            text = widen(texts.email);
+            s |= SS_NOTIFY;
+            id = kEmailId;
+        }
+        if (row.name == "cmdOK") {
+            s |= BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP;
+            id = IDOK;
+        }
+        if (row.name == "cmdSysInfo") {
+            s |= BS_PUSHBUTTON | WS_TABSTOP;
+            id = kSysInfoId;
+        }
+        HWND h = CreateWindowExW(0, cls, text.c_str(), s, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(row.name == "lblTitle" ? titleFont_.get() : font_.get()),
+                     FALSE);
+        if (row.name == "picIcon")
+            SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance, MAKEINTRESOURCEW(1))), 0);
+        if (row.name == "lblEmail") {
+            email_ = h;
+            SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(emailFont_.get()), FALSE);
+            SetWindowSubclass(h, emailProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    RECT sep = pxRect(kSeparator, dpi_);
+    CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, sep.left, sep.top, sep.right - sep.left,
+                    2, hwnd_, nullptr, instance, nullptr);
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetFocus(GetDlgItem(hwnd_, IDOK));
+}
+
+void AboutView::close() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void AboutView::setHover(bool on) {
+    if (hover_ == on || !email_) return;
+    hover_ = on;
+    SendMessageW(email_, WM_SETFONT, reinterpret_cast<WPARAM>(on ? emailHoverFont_.get() : emailFont_.get()), TRUE);
+    InvalidateRect(email_, nullptr, TRUE);
+}
+
+LRESULT AboutView::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE && onActivated) onActivated();
+            break;
+        case WM_COMMAND:
+            switch (LOWORD(wp)) {
+                case IDOK:
+                case IDCANCEL: close(); return 0;  // Enter and Esc both close the box
+                case kSysInfoId: ui::StartSysInfo(platform_); return 0;
+                case kEmailId:
+                    if (HIWORD(wp) == STN_CLICKED) platform_.shellOpen(ui::mailLink());
+                    return 0;
+            }
+            break;
+        case WM_MOUSEMOVE: setHover(false); break;
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lp) == email_) {
+                SetTextColor(reinterpret_cast<HDC>(wp), hover_ ? RGB(0, 0, 255) : RGB(0, 0, 0));
+                SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        case WM_CLOSE: close(); return 0;
+        case WM_DESTROY:
+            hwnd_ = nullptr;
+            email_ = nullptr;
+            hover_ = false;
+            return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK AboutView::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<AboutView*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = h;
+        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<AboutView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!self || !self->hwnd_) return DefWindowProcW(h, msg, wp, lp);
+    try {
+        return self->handle(msg, wp, lp);
+    } catch (...) {
+        return DefWindowProcW(h, msg, wp, lp);
+    }
+}
+
+LRESULT CALLBACK AboutView::emailProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    auto* self = reinterpret_cast<AboutView*>(ref);
+    if (msg == WM_MOUSEMOVE) self->setHover(true);
+    if (msg == WM_SETCURSOR) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));  // the link's own pointer
+        return TRUE;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+}  // namespace win32

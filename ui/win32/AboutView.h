@@ -1,0 +1,40 @@
+// The About box: shown without blocking the main window, at most one at a time.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/Platform.h"
+#include "ui/win32/Gdi.h"
+
+namespace win32 {
+
+class AboutView {
+public:
+    explicit AboutView(platform::Platform& p) : platform_(p) {}
+    ~AboutView() { close(); }
+
+    // Opens the box centred on its owner, or brings the open one forward.
+    void open(HWND owner);
+    void close();
+    HWND hwnd() const { return hwnd_; }
+    bool translate(MSG& msg) { return hwnd_ && IsDialogMessageW(hwnd_, &msg); }
+    // Told each time the box becomes the program's active window.
+    std::function<void()> onActivated;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK emailProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handle(UINT, WPARAM, LPARAM);
+    void setHover(bool);
+
+    platform::Platform& platform_;
+    HWND hwnd_ = nullptr;
+    HWND email_ = nullptr;
+    UINT dpi_ = 96;
+    Font font_, titleFont_, emailFont_, emailHoverFont_;
+    bool hover_ = false;
+};
+
+}  // namespace win32
