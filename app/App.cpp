@@ -2,6 +2,7 @@
 
 #include "command/CopyRun.h"
 #include "command/Engine.h"
+#include "options/DateLimits.h"
 #include "ui/FolderSelection.h"
 
 namespace app {
@@ -33,6 +34,7 @@ bool App::Form_Load() {
     w.optExclXtraLoneLy.select(2);
     w.optFileExcl.select(3);
     w.resetPageState();
+    options::showDateLimitPage(context_);
     slots.clear();
     slots.RetrySwitch = " /R:0";
     slots.WaitSwitch = " /W:0";

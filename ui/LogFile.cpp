@@ -45,21 +45,13 @@ std::optional<std::string> nameFromDate(std::string_view date) {
     return std::string(parts[0]) + std::string(parts[1]) + std::string(year) + ".txt";
 }
 
-// Where the window keeps the dialog's name between browses, once it has a place for it
-// (MainWindow::dlgLogFile); until then every browse starts from what this one proposes.
-template <class Window>
-ui::LogFileDialog* dialogOf(Window& w) {
-    if constexpr (requires { w.dlgLogFile; }) return &w.dlgLogFile;
-    else return nullptr;
-}
-
 void optLogFile_Click(Context& c, int index) {
     if (auto fragment = logSwitch(index, c.w.txtLogFile.text())) c.s.LogSwitch = *fragment;
 }
 
 void cmdLogFile_Click(Context& c, int) {
     platform::SaveDialogSetup setup = kDialogSetup;
-    ui::LogFileDialog* dialog = dialogOf(c.w);
+    ui::LogFileDialog* dialog = &c.w.dlgLogFile;
     if (auto name = nameFromDate(c.p.shortDateText())) {
         setup.initialName = *name;
     } else if (dialog) {

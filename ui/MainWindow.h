@@ -13,6 +13,7 @@
 
 #include "ui/Controls.h"
 #include "ui/MainLayout.h"
+#include "ui/LogFile.h"
 #include "ui/MaskedEdit.h"
 
 namespace ui {
@@ -64,6 +65,9 @@ public:
     Frame& page(PageId id) const;
     Button& cmdCopyOptionNext(int index) const { return get<Button>(index == 0 ? "cmdCopyOptionNext(0)" : "cmdCopyOptionNext(1)"); }
     Button& cmdCalSelect(int index) const { return get<Button>(index == 0 ? "cmdCalSelect(0)" : "cmdCalSelect(1)"); }
+
+    // The log file's save dialog keeps its last name between browses.
+    LogFileDialog dlgLogFile;
 
     // Page state.
     std::int16_t CurrentTab = 0, CopyOptionsPage = 0, FileSelectionPage = 0, DateLimitPage = 0;

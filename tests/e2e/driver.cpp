@@ -383,6 +383,47 @@ std::wstring rgbText(COLORREF c)
     return b;
 }
 
+// The pixels of a screen rectangle, 0x00RRGGBB, row by row.
+std::vector<DWORD> grabScreen(int x, int y, int w, int h)
+{
+    std::vector<DWORD> px((size_t)std::max(w, 0) * std::max(h, 0));
+    if (px.empty())
+        return px;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, x, y, SRCCOPY);
+    GdiFlush();
+    memcpy(px.data(), bits, px.size() * 4);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    for (auto& p : px)
+        p &= 0xFFFFFF;
+    return px;
+}
+
+// Whether the window or a visible control in it still waits to be painted.
+bool paintPending(HWND top)
+{
+    if (GetUpdateRect(top, nullptr, FALSE))
+        return true;
+    for (HWND h : descendants(top))
+        if (IsWindowVisible(h) && GetUpdateRect(h, nullptr, FALSE))
+            return true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Properties of a control
 
@@ -737,6 +778,9 @@ std::wstring boxIcon(HWND box)
     if (w <= 0 || h <= 0)
         return L"none";
 
+    std::vector<DWORD> seen = grabScreen(origin.x, origin.y, w, h);
+
+    // A system icon drawn here on a plain background, to compare with what the box shows.
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi{};
@@ -760,7 +804,6 @@ std::wstring boxIcon(HWND box)
             p &= 0xFFFFFF;
         return px;
     };
-    std::vector<DWORD> seen = grab([&] { BitBlt(mem, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY); });
 
     struct Candidate {
         LPCWSTR id;
@@ -1052,6 +1095,33 @@ int cmdWaitFocus(const Args& a)
     return 0;
 }
 
+int cmdWaitPainted(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    // Painted when nothing waits for WM_PAINT and the screen shows the same twice in a row.
+    std::vector<DWORD> before;
+    bool steady = pollUntil(ms, [&] {
+        settle(t.top, 0);
+        if (paintPending(t.top)) {
+            before.clear();
+            return false;
+        }
+        RECT r{};
+        GetWindowRect(t.top, &r);
+        std::vector<DWORD> now = grabScreen(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        bool same = !before.empty() && now == before;
+        before = std::move(now);
+        if (!same)
+            Sleep(40);
+        return same;
+    });
+    if (!steady)
+        fail(L"the window " + quoted(a[0]) + L" did not finish painting");
+    return 0;
+}
+
 int cmdMsgBox(const Args& a)
 {
     need(a, 1, L"<title> [ms]");
@@ -1065,7 +1135,14 @@ int cmdMsgBoxInfo(const Args& a)
     need(a, 1, L"<title> [ms]");
     DWORD ms = timeoutArg(a, 1);
     HWND box = findBox(a[0], ms);
-    print(L"buttons=" + boxButtons(box) + L" icon=" + boxIcon(box));
+    // The icon is read from the screen, so it must have been painted.
+    std::wstring icon;
+    pollUntil(std::min<DWORD>(ms, 3000), [&] {
+        settle(box, 0);
+        icon = paintPending(box) ? L"unknown" : boxIcon(box);
+        return icon != L"unknown";
+    });
+    print(L"buttons=" + boxButtons(box) + L" icon=" + icon);
     return 0;
 }
 
@@ -1179,6 +1256,7 @@ const Command kCommands[] = {
     {L"menu", cmdMenu, L"<title> <letter> [ms]               choose a menu item by its access key"},
     {L"focus-of", cmdFocusOf, L"<title> [ms]                    print Class:N of the focused control"},
     {L"wait-focus", cmdWaitFocus, L"<title> <sel> [ms]            wait until the control has the focus"},
+    {L"wait-painted", cmdWaitPainted, L"<title> [ms]                wait until the window is painted and steady"},
     {L"msgbox", cmdMsgBox, L"<title> [ms]                      print the message box's text"},
     {L"msgbox-info", cmdMsgBoxInfo, L"<title> [ms]                 print buttons=ok,cancel icon=question"},
     {L"msgbox-press", cmdMsgBoxPress, L"<title> <button> [ms]       press ok|cancel|yes|no, wait it closes"},

@@ -609,7 +609,8 @@ LRESULT CALLBACK MainView::maskedEditProc(HWND h, UINT msg, WPARAM wp, LPARAM lp
     try {
         switch (msg) {
             case WM_CHAR:
-                if (wp == VK_RETURN || wp == VK_TAB || wp == VK_ESCAPE) break;
+                // Control characters (Enter, Tab, Esc, Ctrl+C/V/X) keep their usual meaning.
+                if (wp < 0x20 && wp != L'\b') break;
                 self->onMaskedKey(*item, msg, wp);
                 return 0;
             case WM_KEYDOWN:
@@ -625,14 +626,17 @@ LRESULT CALLBACK MainView::maskedEditProc(HWND h, UINT msg, WPARAM wp, LPARAM lp
                     const std::string& mask = static_cast<ui::MaskedEdit*>(item->control)->mask();
                     int p = static_cast<int>(end);
                     int n = static_cast<int>(mask.size());
-                    while (p < n && mask[static_cast<size_t>(p)] != '#') p += wp == VK_LEFT ? -1 : 1;
+                    while (p >= 0 && p < n && mask[static_cast<size_t>(p)] != '#') p += wp == VK_LEFT ? -1 : 1;
                     if (p < 0) p = 0;
                     if (start == end && p != static_cast<int>(end)) SendMessageW(h, EM_SETSEL, p, p);
                     return r;
                 }
                 break;
-            case WM_PASTE:
             case WM_CUT:
+                DefSubclassProc(h, WM_COPY, 0, 0);  // a cut copies first, then blanks the digits
+                self->onMaskedKey(*item, msg, wp);
+                return 0;
+            case WM_PASTE:
             case WM_CLEAR:
                 self->onMaskedKey(*item, msg, wp);
                 return 0;

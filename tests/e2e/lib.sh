@@ -1,0 +1,151 @@
+# Shared by the end-to-end scenarios (sourced, not run). Needs `wine_env.sh start` first.
+#
+# Settings (environment):
+#   ZKV_WIN_BUILD_DIR  Windows build tree with ZentrovaKV.exe, robocopy_standin.exe, kvdriver.exe
+#                      (default <repo>/build/win)
+#   ZKV_PROGRAM        the program to test (default $ZKV_WIN_BUILD_DIR/ZentrovaKV.exe)
+#   ZKV_E2E_DIR        where wine_env.sh keeps the prefix and env.sh (default <repo>/build/e2e)
+set -euo pipefail
+
+E2E_SRC="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+REPO="$(cd "$E2E_SRC/../.." && pwd)"
+WIN_BUILD="${ZKV_WIN_BUILD_DIR:-$REPO/build/win}"
+E2E_DIR="${ZKV_E2E_DIR:-$REPO/build/e2e}"
+PROGRAM="${ZKV_PROGRAM:-$WIN_BUILD/ZentrovaKV.exe}"
+STANDIN="$WIN_BUILD/robocopy_standin.exe"
+DRIVER="$WIN_BUILD/kvdriver.exe"
+SCREENSHOTS="$REPO/build/screenshots"
+APP_TITLE="Zentrova KV"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+[[ -f "$E2E_DIR/env.sh" ]] || fail "no $E2E_DIR/env.sh: run tests/e2e/wine_env.sh start first"
+# shellcheck disable=SC1091
+. "$E2E_DIR/env.sh"
+for f in "$PROGRAM" "$STANDIN" "$DRIVER"; do
+    [[ -f "$f" ]] || fail "missing $f (build the Windows tree and tests/e2e/build_tools.sh first)"
+done
+
+SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
+STARTED_PIDS=()
+
+# Runs the driver. Its output goes through files, not pipes: a Windows process that Wine starts
+# may keep the unix descriptors it inherited open for as long as it lives.
+drv() {
+    local rc=0
+    timeout 120 wine "$DRIVER" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
+    cat "$SCRATCH/out"
+    cat "$SCRATCH/err" >&2
+    return "$rc"
+}
+
+# The unix path of a path on the prefix's C: drive ("C:\zkv\app" -> .../drive_c/zkv/app).
+unix_path() {
+    local p="$1"
+    [[ "${p:0:3}" == 'C:\' || "$p" == 'C:' ]] || fail "unix_path: $p is not on C:"
+    p="${p:3}"
+    echo "$WINEPREFIX/drive_c/${p//\\//}"
+}
+
+# Lays out a program folder (Windows path on C:): the program and the stand-in as robocopy.exe.
+# A second argument names another stand-in file (e.g. the 79871-byte one).
+lay_app() {
+    local folder="$1" engine="${2:-$STANDIN}" dir
+    dir="$(unix_path "$folder")"
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$PROGRAM" "$dir/ZentrovaKV.exe"
+    cp "$engine" "$dir/robocopy.exe"
+}
+
+# Each scenario's own record file for the stand-in, removed beforehand.
+use_record() {
+    RECORD_WIN="$1"
+    RECORD_UNIX="$(unix_path "$RECORD_WIN")"
+    mkdir -p "$(dirname "$RECORD_UNIX")"
+    rm -f "$RECORD_UNIX" "$RECORD_UNIX.part"
+    export ZKV_STANDIN_RECORD="$RECORD_WIN"
+}
+
+cleanup() {
+    local pid
+    for pid in "${STARTED_PIDS[@]}"; do
+        drv kill "$pid" >/dev/null 2>&1 || true
+    done
+    rm -rf "$SCRATCH"
+}
+trap cleanup EXIT
+
+# Starts the program of a folder laid out by lay_app and waits for its main window.
+start_app() {
+    local folder="$1" pid
+    # A window left over from an earlier scenario would be taken for this one's.
+    drv wait-gone "$APP_TITLE" 5000 || fail "a \"$APP_TITLE\" window is already open"
+    pid="$(drv start "$folder\\ZentrovaKV.exe")" || fail "cannot start $folder\\ZentrovaKV.exe"
+    STARTED_PIDS+=("$pid")
+    APP_PID="$pid"
+    drv wait-window "$APP_TITLE" 30000 || fail "the main window did not appear"
+}
+
+# Ends the program started last (Quit, Yes) and waits until it has gone.
+quit_app() {
+    drv click "$APP_TITLE" 'Button=&Quit'
+    drv msgbox-press "Close Zentrova" yes
+    drv wait-exit "$APP_PID" 10000
+}
+
+# Shows bytes so that differences in spaces, quotes and line ends are seen.
+show_bytes() { printf '%s' "$1" | od -c | sed 's/^/    /'; }
+
+# Exact comparison of two texts.
+assert_eq() {
+    local what="$1" expected="$2" actual="$3"
+    if [[ "$expected" != "$actual" ]]; then
+        echo "FAIL: $what" >&2
+        echo "  expected: $expected" >&2
+        echo "  actual:   $actual" >&2
+        echo "  expected bytes:" >&2
+        show_bytes "$expected" >&2
+        echo "  actual bytes:" >&2
+        show_bytes "$actual" >&2
+        exit 1
+    fi
+    echo "ok: $what"
+}
+
+# The whole record file, byte for byte (a trailing line end is kept by reading through a marker).
+read_record() {
+    local text
+    text="$(cat "$RECORD_UNIX"; printf x)"
+    printf '%s' "${text%x}"
+}
+
+# The record the stand-in writes for an engine path and its arguments, when started maximised.
+expected_record() {
+    local cmdline="$1"
+    shift
+    printf 'cmdline=%s\nargc=%d\n' "$cmdline" "$#"
+    local i=0 a
+    for a in "$@"; do
+        printf 'argv%d=%s\n' "$i" "$a"
+        i=$((i + 1))
+    done
+    printf 'show=3\n'
+}
+
+# Saves what a person sees of a window to build/screenshots/<name>.png, once it is painted.
+screenshot() {
+    local title="$1" name="$2" rect l t r b
+    drv wait-painted "$title" 10000 || fail "\"$title\" did not finish painting"
+    rect="$(drv get "$title" . rect)" || fail "no window \"$title\""
+    read -r l t r b <<<"$rect"
+    mkdir -p "$SCREENSHOTS"
+    timeout 30 import -display "$DISPLAY" -window root -crop "$((r - l))x$((b - t))+$l+$t" +repage \
+        "$SCREENSHOTS/$name.png" || fail "import failed for $name.png"
+    SHOT="$SCREENSHOTS/$name.png"
+    SHOT_SIZE="$((r - l))x$((b - t))"
+    echo "screenshot: $SHOT ($SHOT_SIZE)"
+}
