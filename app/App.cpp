@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "command/CommandFile.h"
 #include "command/CopyRun.h"
 #include "command/Engine.h"
 #include "options/DateLimits.h"
@@ -17,6 +18,7 @@ App::App(platform::Platform& p) : platform(p) {
     window.cmdCopyOptionNext(0).onClick = [this] { window.cmdCopyOptionNext_Click(0); };
     window.cmdCopyOptionNext(1).onClick = [this] { window.cmdCopyOptionNext_Click(1); };
     window.cmdRun.onClick = [this] { cmdRun_Click(); };
+    window.cmdSaveBatch.onClick = [this] { cmdSaveBatch_Click(); };
     window.cmdQuit.onClick = [this] { ModAskQuit(); };
     window.cmdBrowseSrc.onClick = [this] { ui::cmdBrowseSrc_Click(window, slots, platform); };
     window.cmdBrowseDest.onClick = [this] { ui::cmdBrowseDest_Click(window, slots, platform); };
@@ -73,7 +75,15 @@ void App::Form_Unload() {
 }
 
 void App::cmdRun_Click() {
-    switch (command::runCopy(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform)) {
+    focusAfter(command::runCopy(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform));
+}
+
+void App::cmdSaveBatch_Click() {
+    focusAfter(command::saveCommandFile(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform));
+}
+
+void App::focusAfter(command::Outcome outcome) {
+    switch (outcome) {
         case command::Outcome::FocusSource: window.setFocus(window.txtSrcPath); break;
         case command::Outcome::FocusDestination: window.setFocus(window.txtDestPath); break;
         default: break;

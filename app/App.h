@@ -2,6 +2,7 @@
 // the window's commands. Portable; the Windows entry point drives it through the view.
 #pragma once
 
+#include "command/CopyRun.h"
 #include "options/Rules.h"
 #include "platform/Platform.h"
 #include "slots/SwitchSlots.h"
@@ -39,6 +40,9 @@ public:
 
 private:
     void cmdRun_Click();
+    void cmdSaveBatch_Click();
+    // An empty folder box gets the focus after its message.
+    void focusAfter(command::Outcome);
     void ModAskQuit();
 
     options::Context context_{window, slots, platform};

@@ -8,7 +8,8 @@
 #   build/win/ZentrovaKV.exe       the program                      (override: BENCH_PROGRAM)
 #   build/win/zkv_reference.exe    the reference program            (override: BENCH_REFERENCE)
 #   build/win/startmeter.exe       the meter, bench/startmeter.cpp  (override: BENCH_METER)
-#   build/win/robocopy_standin.exe used as the engine beside the program if present; otherwise a
+#   build/win/robocopy_standin.exe used as the engine beside the program if present (override:
+#                                  BENCH_STANDIN); otherwise a
 #                                  zero-filled file of the engine's size stands in (the program only
 #                                  checks the size at start-up)
 # Other settings:
@@ -21,7 +22,8 @@
 # startmeter, which alternates the two programs and times each from CreateProcessW until its window
 # exists, is visible and has answered a message. It prints the per-run lines, the medians (ms, KB of
 # private memory) and the ratios program / reference, then the size of ZentrovaKV.exe and the DLLs
-# it imports; all of this is also written to build/bench/results.txt.
+# it imports; all of this is also written to build/bench/results.txt (removed first, so that a failed
+# run leaves no old figures behind; the warm-up's output is in build/bench/warmup.txt).
 #
 # Exit code: non-zero when something is missing or a program fails to start or to show its window.
 # The ratios are reported, never judged: they vary from machine to machine and run to run, so compare
@@ -53,6 +55,7 @@ for tool in wine wineserver wineboot Xvfb xwininfo x86_64-w64-mingw32-objdump; d
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing (make setup installs it)"
 done
 
+rm -f "$out/results.txt"
 # The programs run from their own folders: the program needs its engine beside it.
 mkdir -p "$out/program" "$out/reference"
 program_exe="$out/program/$(basename "$program")"
@@ -109,8 +112,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot --init failed"
     timeout 120 wineserver -w || true
 fi
-# One wineserver for the whole bench, so that no run pays for starting it.
-timeout 30 wineserver -p >/dev/null 2>&1 || true
+# One wineserver for the whole bench, with the prefix's services already up, so that no run pays
+# for starting them. Their output goes nowhere: they outlive the command that starts them, and would
+# keep a pipe to this script open.
+timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 meter_win="$(winpath "$out/startmeter.exe")"
@@ -118,14 +124,16 @@ program_win="$(winpath "$program_exe")"
 reference_win="$(winpath "$reference_exe")"
 
 # startmeter's exit code tells whether every program became ready; give each run a generous bound.
-run_meter() {  # runs
+# Its output goes to a file, not a pipe: Wine's helper processes may inherit the descriptor.
+run_meter() {  # runs output-file
     local bound=$((60 + $1 * 2 * 45))
-    (cd "$out" && timeout "$bound" wine "$meter_win" "$program_win" "$title" "$1" "$reference_win" "$reference_title")
+    (cd "$out" && timeout "$bound" wine "$meter_win" "$program_win" "$title" "$1" "$reference_win" \
+        "$reference_title" >"$2" 2>&1 </dev/null)
 }
 
 echo "bench: warming up (one start of each program)"
-if ! warm=$(run_meter 1 2>&1); then
-    echo "$warm" >&2
+if ! run_meter 1 "$out/warmup.txt"; then
+    cat "$out/warmup.txt" >&2
     fail "a program failed to start during the warm-up"
 fi
 
@@ -139,8 +147,8 @@ results="$out/results.txt"
 cat "$results"
 
 status=0
-measured=$(run_meter "$runs" 2>&1) || status=$?
-echo "$measured" | tee -a "$results"
+run_meter "$runs" "$out/startmeter.txt" || status=$?
+tee -a "$results" <"$out/startmeter.txt"
 if [ "$status" -ne 0 ]; then
     fail "a program failed to start (startmeter exit code $status)"
 fi

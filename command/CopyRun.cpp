@@ -26,13 +26,13 @@ Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationB
         p.messageBox(kAppTitle, brokenArgumentText(*field, consequence), Buttons::Ok, Icon::Exclamation);
         return Outcome::Refused;
     }
-    return Outcome::Started;
+    return Outcome::Ready;
 }
 
 Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots& s,
                 platform::Platform& p) {
     Outcome checked = prepareCommand(sourceBox, destinationBox, s, p, "Nothing was started.");
-    if (checked != Outcome::Started) return checked;
+    if (checked != Outcome::Ready) return checked;
     if (p.messageBox(kContinueTitle, displayForm(s), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return Outcome::Cancelled;
     std::string folder = p.programFolder();

@@ -9,10 +9,10 @@
 namespace command {
 
 // What the caller must do after the press (the window owns the focus).
-enum class Outcome { FocusSource, FocusDestination, Refused, Cancelled, Started, StartFailed };
+enum class Outcome { FocusSource, FocusDestination, Refused, Ready, Cancelled, Started, StartFailed, Saved, WriteFailed };
 
 // The checks shared with the command-file export: both boxes filled, then the path slots
-// derived and every argument sound. Shows the message and returns its outcome, or Started
+// derived and every argument sound. Shows the message and returns its outcome, or Ready
 // when the command may go on. The path slots are written even when an argument is refused.
 Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
                        platform::Platform&, std::string_view consequence);

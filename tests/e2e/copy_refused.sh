@@ -24,8 +24,8 @@ for row in "${cases[@]}"; do
     drv set-text "$APP_TITLE" Edit:0 "$src"
     drv set-text "$APP_TITLE" Edit:1 "$dst"
     drv click "$APP_TITLE" 'Button=&Copy'
-    assert_eq "box text" "$text" "$(drv msgbox "$title")"
-    assert_eq "box buttons and icon" "$info" "$(drv msgbox-info "$title")"
+    expect_out "box text" "$text" msgbox "$title"
+    expect_out "box buttons and icon" "$info" msgbox-info "$title"
     if [[ -n "$focus" ]]; then
         # While the box is up the focus is in the box, so the program must move it afterwards.
         before="$(drv focus-of "$APP_TITLE")"
@@ -41,7 +41,7 @@ for row in "${cases[@]}"; do
     drv no-file "$RECORD_WIN" 1500 || fail "the engine was started"
     echo "ok: nothing started"
     # The boxes keep what was typed.
-    assert_eq "source box after the press" "$src" "$(drv get-text "$APP_TITLE" Edit:0)"
-    assert_eq "destination box after the press" "$dst" "$(drv get-text "$APP_TITLE" Edit:1)"
+    expect_out "source box after the press" "$src" get-text "$APP_TITLE" Edit:0
+    expect_out "destination box after the press" "$dst" get-text "$APP_TITLE" Edit:1
 done
 quit_app

@@ -116,11 +116,26 @@ assert_eq() {
     echo "ok: $what"
 }
 
-# The whole record file, byte for byte (a trailing line end is kept by reading through a marker).
+# Runs the driver and keeps its output byte for byte in OUT (a command substitution would drop
+# trailing line ends, and with them a difference).
+drv_get() {
+    drv "$@" >"$SCRATCH/value" || return $?
+    OUT="$(cat "$SCRATCH/value"; printf x)"
+    OUT="${OUT%x}"
+}
+
+# expect_out <what> <expected> <driver command...>: the command's output must be exactly that.
+expect_out() {
+    local what="$1" expected="$2"
+    shift 2
+    drv_get "$@" || fail "$what: kvdriver $* failed"
+    assert_eq "$what" "$expected" "$OUT"
+}
+
+# The whole record file, byte for byte, in RECORD_TEXT.
 read_record() {
-    local text
-    text="$(cat "$RECORD_UNIX"; printf x)"
-    printf '%s' "${text%x}"
+    RECORD_TEXT="$(cat "$RECORD_UNIX"; printf x)"
+    RECORD_TEXT="${RECORD_TEXT%x}"
 }
 
 # The record the stand-in writes for an engine path and its arguments, when started maximised.
