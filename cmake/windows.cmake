@@ -3,7 +3,6 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 set(ZKV_STATIC_LINK -static -s -municode -Wl,--gc-sections)
-add_compile_options(-Os -ffunction-sections -fdata-sections)
 
 file(GLOB ZKV_WIN_SOURCES CONFIGURE_DEPENDS
   platform/win32/*.cpp ui/win32/*.cpp app/win32/*.cpp)
