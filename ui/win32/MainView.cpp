@@ -120,6 +120,16 @@ bool MainView::translate(MSG& msg) {
             return true;
         }
     }
+    // Ctrl+Tab and Ctrl+Shift+Tab (and Ctrl+PgDn, Ctrl+PgUp) step through the tabs, as in property sheets.
+    if (msg.message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) &&
+        (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR) &&
+        (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+        bool back = msg.wParam == VK_PRIOR || (msg.wParam == VK_TAB && (GetKeyState(VK_SHIFT) & 0x8000));
+        int count = w_.tabStripOptions.size();
+        w_.tabStripOptions.choose((w_.tabStripOptions.selected() + (back ? count - 1 : 1)) % count);
+        focusFirstControl();
+        return true;
+    }
     return IsDialogMessageW(hwnd_, &msg);
 }
 
