@@ -3,7 +3,7 @@ JOBS ?= 2
 NATIVE := build/native
 WIN := build/win
 
-.PHONY: setup build build-native build-win test unit e2e run bench clean
+.PHONY: setup build build-native build-win test unit e2e run bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -33,6 +33,10 @@ run: build
 
 bench: build
 	@bash bench/run_bench.sh
+
+# Longer fuzz runs of the portable core (60 s per target), built with clang in build/fuzz.
+fuzz: setup
+	@bash tests/fuzz/run_fuzz.sh 60
 
 clean:
 	rm -rf build

@@ -8,10 +8,9 @@
 #   build/win/ZentrovaKV.exe       the program                      (override: BENCH_PROGRAM)
 #   build/win/zkv_reference.exe    the reference program            (override: BENCH_REFERENCE)
 #   build/win/startmeter.exe       the meter, bench/startmeter.cpp  (override: BENCH_METER)
-#   build/win/robocopy_standin.exe used as the engine beside the program if present (override:
-#                                  BENCH_STANDIN); otherwise a
-#                                  zero-filled file of the engine's size stands in (the program only
-#                                  checks the size at start-up)
+#   build/win/robocopy_standin.exe the engine beside the program (override: BENCH_STANDIN); when it
+#                                  is missing, a zero-filled file of the engine's size stands in
+#                                  (the program only checks the size at start-up)
 # Other settings:
 #   BENCH_RUNS=15                  runs per program
 #   BENCH_TITLE="Zentrova KV"      title of the program's window (BENCH_REFERENCE_TITLE likewise)
@@ -21,13 +20,18 @@
 # build/bench/prefix (made once with wineboot --init), starts each program once to warm up, then runs
 # startmeter, which alternates the two programs and times each from CreateProcessW until its window
 # exists, is visible and has answered a message. It prints the per-run lines, the medians (ms, KB of
-# private memory) and the ratios program / reference, then the size of ZentrovaKV.exe and the DLLs
-# it imports; all of this is also written to build/bench/results.txt (removed first, so that a failed
-# run leaves no old figures behind; the warm-up's output is in build/bench/warmup.txt).
+# private memory) and the ratios program / reference, with the fastest run and the processor time
+# beside them, then the size of ZentrovaKV.exe and the DLLs it imports. All of this also goes to
+# build/bench/results.txt (removed first, so that a failed bench leaves no old figures behind); the
+# warm-up's output is in build/bench/warmup.txt.
 #
 # Exit code: non-zero when something is missing or a program fails to start or to show its window.
 # The ratios are reported, never judged: they vary from machine to machine and run to run, so compare
-# figures taken in one run only.
+# figures taken in one run only. Under Wine a start takes either its usual time or about three
+# times as long, when other work holds the processors; with much else running on the machine the
+# medians can move by a third from bench to bench (more runs help: BENCH_RUNS=41). The fastest runs
+# move less. The processor time hardly depends on that load, but it counts in 10 ms ticks and leaves
+# out what Wine's server and the X server do for the program.
 #
 # Checking the bench itself: the reference against itself should give ratios near 1.00:
 #   BENCH_PROGRAM=build/win/zkv_reference.exe BENCH_TITLE="Zentrova Reference" bash bench/run_bench.sh
@@ -73,9 +77,27 @@ truncate -s "$engine_size" "$out/program/robocopy.exe"
 export WINEPREFIX="$out/prefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Whether a wineserver of this prefix is still running (it lingers a moment after -k).
+prefix_server_running() {
+    local p
+    for p in $(pgrep -x wineserver64; pgrep -x wineserver); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && return 0
+    done
+    return 1
+}
+# Stops every process of the prefix and waits until its server is gone, so that the next wine
+# command does not meet a server that is shutting down.
+stop_prefix() {
+    timeout 30 wineserver -k >/dev/null 2>&1 || true
+    for _ in $(seq 150); do
+        prefix_server_running || return 0
+        sleep 0.1
+    done
+}
+
 xvfb_pid=""
 cleanup() {
-    timeout 30 wineserver -k >/dev/null 2>&1 || true
+    stop_prefix
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -112,6 +134,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot --init failed"
     timeout 120 wineserver -w || true
 fi
+# Leftovers of an interrupted bench would share the measurements.
+prefix_server_running && stop_prefix
 # One wineserver for the whole bench, with the prefix's services already up, so that no run pays
 # for starting them. Their output goes nowhere: they outlive the command that starts them, and would
 # keep a pipe to this script open.
@@ -148,6 +172,14 @@ cat "$results"
 
 status=0
 run_meter "$runs" "$out/startmeter.txt" || status=$?
+# Once in a while wine itself ends at once, silently, before the meter has started: that is no
+# failure of the programs, so try once more.
+if [ "$status" -ne 0 ] && [ ! -s "$out/startmeter.txt" ]; then
+    echo "bench: the meter ended at once without a word (exit code $status); starting it again"
+    sleep 2
+    status=0
+    run_meter "$runs" "$out/startmeter.txt" || status=$?
+fi
 tee -a "$results" <"$out/startmeter.txt"
 if [ "$status" -ne 0 ]; then
     fail "a program failed to start (startmeter exit code $status)"

@@ -3,6 +3,7 @@
 # the engine beside the program is started (command line, its split into arguments, show state).
 # Usage: copy_launch.sh defaults|space|root
 set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 switches='/E /ZB /COPY:DAT /R:0 /W:0'

@@ -2,6 +2,7 @@
 # Copy presses that must start nothing: an empty source or destination box (error, then the focus
 # on the empty box), and a confirmation answered with Cancel or closed with Escape.
 set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 folder='C:\zkv\app'

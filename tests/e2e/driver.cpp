@@ -525,6 +525,46 @@ void settle(HWND h, int posted)
     }
 }
 
+// Windows that let a click through to what lies beneath, as their own hit test says: group
+// boxes, and labels that do not ask for clicks.
+bool clickThrough(HWND h)
+{
+    std::wstring cls = className(h);
+    LONG style = (LONG)GetWindowLongPtrW(h, GWL_STYLE);
+    if (sameNoCase(cls, L"Button"))
+        return (style & BS_TYPEMASK) == BS_GROUPBOX;
+    if (sameNoCase(cls, L"Static"))
+        return !(style & SS_NOTIFY);
+    return false;
+}
+
+// The window a mouse click at the screen point would reach. WindowFromPoint cannot ask another
+// program's windows for their hit test, so it stops at a group box; this walks down the child
+// windows in z-order itself and passes over windows that let clicks through.
+HWND hitTest(POINT pt)
+{
+    HWND top = WindowFromPoint(pt);
+    if (!top)
+        return nullptr;
+    HWND at = GetAncestor(top, GA_ROOT);
+    for (;;) {
+        HWND next = nullptr;
+        for (HWND c = GetWindow(at, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            if (!(GetWindowLongPtrW(c, GWL_STYLE) & WS_VISIBLE))
+                continue;
+            RECT r{};
+            GetWindowRect(c, &r);
+            if (!PtInRect(&r, pt) || clickThrough(c))
+                continue;
+            next = c;
+            break;
+        }
+        if (!next)
+            return at;
+        at = next;
+    }
+}
+
 // Whether a person could click the control now; the reason when not.
 std::optional<std::wstring> whyNotClickable(const Target& t)
 {
@@ -539,7 +579,7 @@ std::optional<std::wstring> whyNotClickable(const Target& t)
     RECT r{};
     GetWindowRect(t.ctrl, &r);
     POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    HWND hit = WindowFromPoint(centre);
+    HWND hit = hitTest(centre);
     if (hit != t.ctrl && !IsChild(t.ctrl, hit)) {
         std::wstring what = hit ? className(hit) + L" " + quoted(windowTitle(hit)) : L"nothing";
         return L"is covered at its centre by " + what;
@@ -609,34 +649,47 @@ UINT keyByName(const std::wstring& name)
     usage(L"unknown key " + quoted(name));
 }
 
-// Posts one key press and release; the program's own TranslateMessage makes the character.
-int postKey(HWND h, UINT vk)
+// The focused window of the program that owns `top`; null when it has none.
+HWND focusedWindow(HWND top);
+
+// Posts a key's release where the keyboard would send it: to the control, or to whatever has
+// the focus once the key press has opened a modal box.
+void releaseKey(HWND h, UINT vk)
 {
-    PostMessageW(h, WM_KEYDOWN, vk, keyLParam(vk, false));
-    PostMessageW(h, WM_KEYUP, vk, keyLParam(vk, true));
-    return 3;  // the key down, the character it may make, the key up
+    HWND to = h;
+    if (!IsWindowEnabled(GetAncestor(h, GA_ROOT)))
+        if (HWND f = focusedWindow(h))
+            to = f;
+    PostMessageW(to, WM_KEYUP, vk, keyLParam(vk, true));
+    settle(to, 1);
 }
 
-// Posts the keys that type the text. Characters that need Shift (which a posted key cannot
-// carry) or have no key arrive as WM_CHAR, followed by the key's release.
-int postText(HWND h, const std::wstring& text)
+// One key press and release, posted, as a keyboard would deliver them: the key goes down, the
+// program's own TranslateMessage makes the character and it is handled, and only then the key
+// comes up (a rule that runs on key release sees the character already in place).
+void pressKey(HWND h, UINT vk)
 {
-    int posted = 0;
+    PostMessageW(h, WM_KEYDOWN, vk, keyLParam(vk, false));
+    settle(h, 2);  // the key down, then the character it made
+    releaseKey(h, vk);
+}
+
+// Types the text key by key. Characters that need Shift (which a posted key cannot carry) or
+// that have no key arrive as WM_CHAR, followed by the release of their key.
+void typeText(HWND h, const std::wstring& text)
+{
     for (wchar_t c : text) {
         SHORT v = VkKeyScanW(c);
         UINT vk = v == -1 ? 0 : LOBYTE(v);
         if (v != -1 && HIBYTE(v) == 0 && c != L'\r' && c != L'\n') {
-            posted += postKey(h, vk);
+            pressKey(h, vk);
             continue;
         }
         PostMessageW(h, WM_CHAR, c, 1);
-        ++posted;
-        if (vk) {
-            PostMessageW(h, WM_KEYUP, vk, keyLParam(vk, true));
-            ++posted;
-        }
+        settle(h, 1);
+        if (vk)
+            releaseKey(h, vk);
     }
-    return posted;
 }
 
 // WM_SETTEXT is sent, and the change rule it triggers may open a modal box that keeps the send
@@ -661,12 +714,13 @@ DWORD WINAPI setTextThread(void* p)
 
 void setText(const Target& t, const std::wstring& text, DWORD ms)
 {
+    const bool wasEnabled = IsWindowEnabled(t.top);
     auto* job = new SetTextJob{t.ctrl, text};  // left behind on purpose if the send never returns
     HANDLE th = CreateThread(nullptr, 0, setTextThread, job, 0, nullptr);
     if (!th)
         fail(L"cannot start a thread");
     CloseHandle(th);
-    bool finished = pollUntil(ms, [&] { return job->done || !IsWindowEnabled(t.top); });
+    bool finished = pollUntil(ms, [&] { return job->done || (wasEnabled && !IsWindowEnabled(t.top)); });
     if (!finished)
         fail(L"WM_SETTEXT was not answered in time");
     if (job->done && !job->ok)
@@ -1019,7 +1073,7 @@ int cmdType(const Args& a)
     need(a, 3, L"<title> <selector> <text> [ms]");
     DWORD ms = timeoutArg(a, 3);
     Target t = find(a[0], parseSelector(a[1]), ms);
-    settle(t.ctrl, postText(t.ctrl, a[2]));
+    typeText(t.ctrl, a[2]);
     return 0;
 }
 
@@ -1032,10 +1086,8 @@ int cmdKey(const Args& a)
     DWORD ms = a.size() == 5 ? (DWORD)parseInt(a[4], L"timeout") : kDefaultTimeoutMs;
     UINT vk = keyByName(a[2]);
     Target t = find(a[0], parseSelector(a[1]), ms);
-    int posted = 0;
     for (int i = 0; i < count; ++i)
-        posted += postKey(t.ctrl, vk);
-    settle(t.ctrl, posted);
+        pressKey(t.ctrl, vk);
     return 0;
 }
 
@@ -1058,7 +1110,7 @@ int cmdSelectTab(const Args& a)
             return 0;
         if (deadline.passed())
             fail(L"the tab strip stays at " + std::to_wstring(cur) + L", wanted " + a[1]);
-        settle(t.ctrl, postKey(t.ctrl, cur < want ? VK_RIGHT : VK_LEFT));
+        pressKey(t.ctrl, cur < want ? VK_RIGHT : VK_LEFT);
     }
 }
 
@@ -1158,7 +1210,8 @@ int cmdMsgBoxPress(const Args& a)
     if (!IsWindowEnabled(button))
         fail(L"the " + a[1] + L" button is disabled");
     PostMessageW(button, BM_CLICK, 0, 0);
-    if (!pollUntil(ms, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
+    // Done when the box is destroyed: by then the program is back in the code that showed it.
+    if (!pollUntil(ms, [&] { return !IsWindow(box); }) && IsWindowVisible(box))
         fail(L"the box " + quoted(a[0]) + L" stays open after " + a[1]);
     return 0;
 }

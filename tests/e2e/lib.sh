@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scenarios (sourced, not run). Needs `wine_env.sh start` first.
 #
 # Settings (environment):
@@ -17,6 +18,9 @@ DRIVER="$WIN_BUILD/kvdriver.exe"
 SCREENSHOTS="$REPO/build/screenshots"
 APP_TITLE="Zentrova KV"
 
+# shellcheck source=tests/e2e/run_closed.sh
+. "$E2E_SRC/run_closed.sh"
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -32,11 +36,11 @@ done
 SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
 STARTED_PIDS=()
 
-# Runs the driver. Its output goes through files, not pipes: a Windows process that Wine starts
-# may keep the unix descriptors it inherited open for as long as it lives.
+# Runs the driver. Its output goes through files, not pipes, and no other descriptor is passed
+# on (see run_closed.sh): the program and Wine's desktop, started from the driver, live on.
 drv() {
     local rc=0
-    timeout 120 wine "$DRIVER" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
+    run_closed timeout 120 wine "$DRIVER" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
     cat "$SCRATCH/out"
     cat "$SCRATCH/err" >&2
     return "$rc"
@@ -55,10 +59,9 @@ unix_path() {
 lay_app() {
     local folder="$1" engine="${2:-$STANDIN}" dir
     dir="$(unix_path "$folder")"
-    rm -rf "$dir"
     mkdir -p "$dir"
-    cp "$PROGRAM" "$dir/ZentrovaKV.exe"
-    cp "$engine" "$dir/robocopy.exe"
+    cp -f "$PROGRAM" "$dir/ZentrovaKV.exe"
+    cp -f "$engine" "$dir/robocopy.exe"
 }
 
 # Each scenario's own record file for the stand-in, removed beforehand.

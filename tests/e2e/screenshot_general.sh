@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a person sees after start-up: the main window on its General page, kept as a screenshot.
 set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 folder='C:\zkv\app'

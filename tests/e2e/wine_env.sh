@@ -15,6 +15,9 @@ env_file="$e2e_dir/env.sh"
 
 die() { echo "wine_env.sh: $*" >&2; exit 1; }
 
+# shellcheck source=tests/e2e/run_closed.sh
+. "$here/run_closed.sh"
+
 # Quiet Wine, and no offers to install Mono or Gecko.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -22,7 +25,7 @@ export WINEPREFIX="$prefix"
 
 xvfb_alive() {
     local pid="$1"
-    [[ -n "$pid" && -r "/proc/$pid/comm" && "$(cat "/proc/$pid/comm")" == Xvfb ]]
+    [[ -n "$pid" && "$(cat "/proc/$pid/comm" 2>/dev/null)" == Xvfb ]]
 }
 
 free_display() {
@@ -37,13 +40,17 @@ free_display() {
 }
 
 start_xvfb() {
-    local n pid i
+    local n pid
     n="$(free_display)" || die "no free X display number"
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_dir/xvfb.log" 2>&1 </dev/null &
+    run_closed setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_dir/xvfb.log" 2>&1 </dev/null &
     pid=$!
-    for i in $(seq 1 250); do  # up to 10 s
-        [[ -S "/tmp/.X11-unix/X$n" ]] && { XVFB_DISPLAY=":$n"; XVFB_PID="$pid"; return 0; }
-        xvfb_alive "$pid" || break
+    for _ in $(seq 1 250); do  # up to 10 s
+        if [[ -S "/tmp/.X11-unix/X$n" && -f "/tmp/.X$n-lock" ]]; then
+            XVFB_DISPLAY=":$n"
+            XVFB_PID="$(tr -d ' \n' <"/tmp/.X$n-lock")"  # the server writes its own pid there
+            xvfb_alive "$XVFB_PID" && return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || break
         sleep 0.04
     done
     kill "$pid" 2>/dev/null || true
@@ -53,8 +60,10 @@ start_xvfb() {
 # Settings that make the prefix behave the same on every run.
 configure_prefix() {
     # Without a window manager, let Wine draw the frames itself, as a person would see them.
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null
-    timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+    run_closed timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
+    run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+        >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
 }
 
 cmd_start() {
@@ -63,24 +72,28 @@ cmd_start() {
         # shellcheck disable=SC1090
         old_pid="$(. "$env_file" && echo "${ZKV_XVFB_PID:-}")"
         if xvfb_alive "$old_pid"; then
+            # shellcheck disable=SC1090
             echo "wine_env.sh: already running (display $(. "$env_file" && echo "$DISPLAY"))"
             return 0
         fi
         # Left over from a run that did not stop: end what is left of its Wine processes.
-        timeout 30 wineserver -k 2>/dev/null || true
+        run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
         rm -f "$env_file"
     fi
 
     start_xvfb
     export DISPLAY="$XVFB_DISPLAY"
 
+    # One server for all steps, started first so that every Wine process hangs off it and no
+    # program start pays for a new one.
+    : >"$e2e_dir/wine.log"
+    mkdir -p "$prefix"
+    run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
     if [[ ! -f "$prefix/system.reg" ]]; then
         mkdir -p "$prefix"
-        timeout 180 wineboot --init >"$e2e_dir/wineboot.log" 2>&1 || die "wineboot --init failed (see $e2e_dir/wineboot.log)"
-        timeout 120 wineserver -w || true
+        run_closed timeout 180 wineboot --init >>"$e2e_dir/wine.log" 2>&1 </dev/null ||
+            die "wineboot --init failed (see $e2e_dir/wine.log)"
     fi
-    # One server for all steps, so that each program start does not pay for a new one.
-    timeout 30 wineserver -p || true
     configure_prefix
 
     cat >"$env_file" <<EOF
@@ -102,8 +115,8 @@ cmd_stop() {
     fi
     # shellcheck disable=SC1090
     . "$env_file"
-    timeout 30 wineserver -k 2>/dev/null || true
-    timeout 30 wineserver -w 2>/dev/null || true
+    timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
+    timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || true
     if xvfb_alive "${ZKV_XVFB_PID:-}"; then
         kill "$ZKV_XVFB_PID"
         for _ in $(seq 1 100); do

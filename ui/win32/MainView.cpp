@@ -389,7 +389,17 @@ void MainView::pageShown(ui::PageId id) {
     HWND page = pageWindow(id);
     // Pages covered by the front page are hidden as well, so that the keyboard never reaches
     // a control that cannot be seen.
-    if (front_ != ui::PageId::Count && front_ != id) ShowWindow(pageWindow(front_), SW_HIDE);
+    if (front_ != ui::PageId::Count && front_ != id) {
+        HWND old = pageWindow(front_);
+        // The focus must not stay behind on a page that is no longer seen.
+        HWND f = GetFocus();
+        bool lost = f && IsChild(old, f);
+        ShowWindow(old, SW_HIDE);
+        if (lost) {
+            for (const Item& it : items_)
+                if (it.row->kind == ui::Kind::TabStrip) SetFocus(it.hwnd);
+        }
+    }
     front_ = id;
     SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
