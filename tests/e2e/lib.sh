@@ -30,7 +30,7 @@ fail() {
 # shellcheck disable=SC1091
 . "$E2E_DIR/env.sh"
 for f in "$PROGRAM" "$STANDIN" "$DRIVER"; do
-    [[ -f "$f" ]] || fail "missing $f (build the Windows tree and tests/e2e/build_tools.sh first)"
+    [[ -f "$f" ]] || fail "missing $f (run make build first)"
 done
 
 SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
