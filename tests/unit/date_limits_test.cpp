@@ -11,22 +11,14 @@
 #include "command/Engine.h"
 #include "options/DateLimits.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/unit/AppFixture.h"
 
 namespace {
 
 using slots::SwitchSlots;
 
-class DateLimits : public ::testing::Test {
+class DateLimits : public ::testing::Test, protected AppFixture {
 protected:
-    DateLimits() {
-        p.files[command::enginePath(p.folder)] = command::kEngineSize;
-        if (!app.Form_Load()) throw std::runtime_error("the window did not load");
-        app.Form_Activate();
-    }
-    fake::FakePlatform p;
-    app::App app{p};
-    ui::MainWindow& w = app.window;
-    SwitchSlots& s = app.slots;
 };
 
 struct Limit {

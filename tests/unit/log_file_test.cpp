@@ -11,19 +11,11 @@
 #include "command/CommandLine.h"
 #include "command/Engine.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/unit/AppFixture.h"
 
 namespace {
 
-struct Loaded {
-    Loaded() {
-        p.files[command::enginePath(p.folder)] = command::kEngineSize;
-        if (!app.Form_Load()) throw std::runtime_error("the window did not load");
-        app.Form_Activate();
-    }
-    fake::FakePlatform p;
-    app::App app{p};
-    ui::MainWindow& w = app.window;
-    slots::SwitchSlots& s = app.slots;
+struct Loaded : AppFixture {
 
     // "Browse", answered with a chosen path or cancelled (nullopt).
     void browse(std::optional<std::string> answer) {

@@ -10,6 +10,7 @@
 #include "command/CommandLine.h"
 #include "command/Engine.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/unit/AppFixture.h"
 
 namespace {
 
@@ -17,17 +18,7 @@ using platform::Buttons;
 using platform::Icon;
 using slots::SwitchSlots;
 
-// The window as the user first sees it: loaded over a present engine and activated.
-struct Loaded {
-    Loaded() {
-        p.files[command::enginePath(p.folder)] = command::kEngineSize;
-        if (!app.Form_Load()) throw std::runtime_error("the window did not load");
-        app.Form_Activate();
-    }
-    fake::FakePlatform p;
-    app::App app{p};
-    ui::MainWindow& w = app.window;
-    SwitchSlots& s = app.slots;
+struct Loaded : AppFixture {
 };
 
 class NumericInputs : public ::testing::Test, protected Loaded {};

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/unit/AppFixture.h"
 #include "command/Arguments.h"
+#include "tests/unit/AppFixture.h"
 
 namespace {
 
@@ -408,7 +408,8 @@ std::optional<std::string> violation(Session& x) {
         if (i < 0 || i >= static_cast<int>(g.texts.size()) || s.*g.slot != g.texts[static_cast<std::size_t>(i)])
             return bad(std::string("slot of ") + g.group, s.*g.slot);
     }
-    if (s.LevelSwitch != (w.chkLev.checked() ? " /LEV:" + w.txtDirLev.text() : "")) return bad("LevelSwitch", s.LevelSwitch);
+    if (s.LevelSwitch != (w.chkLev.checked() ? " /LEV:" + w.txtDirLev.text() : ""))
+        return bad("LevelSwitch", s.LevelSwitch);
     for (const FieldSlot& f : kFieldSlots) {
         const ui::TextBox& field = w.get<ui::TextBox>(f.field);
         const std::string& v = s.*f.slot;
@@ -443,8 +444,10 @@ std::optional<std::string> violation(Session& x) {
         std::to_string(number(retry.substr(4))) != retry.substr(4) || number(retry.substr(4)) > 30)
         return bad("RetrySwitch", s.RetrySwitch);
     if (s.WaitSwitch != " /W:" + std::to_string(w.sldWait.position())) return bad("WaitSwitch", s.WaitSwitch);
-    if (w.lblRetryVal.caption() != std::to_string(w.sldRetry.position())) return bad("lblRetryVal", w.lblRetryVal.caption());
-    if (w.lblWaitVal.caption() != std::to_string(w.sldWait.position())) return bad("lblWaitVal", w.lblWaitVal.caption());
+    for (const ui::Slider* slider : {&w.sldRetry, &w.sldWait}) {
+        const ui::Label& value = slider == &w.sldRetry ? w.lblRetryVal : w.lblWaitVal;
+        if (value.caption() != std::to_string(slider->position())) return bad(value.name(), value.caption());
+    }
     if (!s.RunHoursSwitch.empty() && !runHoursForm(s.RunHoursSwitch)) return bad("RunHoursSwitch", s.RunHoursSwitch);
     if (!w.chkRunHours.checked() && !w.mskEdRunHours.enabled() && !s.RunHoursSwitch.empty())
         return bad("RunHoursSwitch while unchecked", s.RunHoursSwitch);
@@ -466,7 +469,8 @@ std::optional<std::string> violation(Session& x) {
     for (int i = 0; i < 4; ++i) {
         const bool front = i == w.DateLimitPage;
         const auto& box = w.get<ui::CheckBox>(kDateSlots[i].box);
-        if (box.visible() != front || box.enabled() != front || w.get<ui::Calendar>(kDateSlots[i].calendar).visible() != front)
+        const auto& calendar = w.get<ui::Calendar>(kDateSlots[i].calendar);
+        if (box.visible() != front || box.enabled() != front || calendar.visible() != front)
             return bad("date page shows", kDateSlots[i].box);
     }
     if (w.CopyOptionsPage < 0 || w.CopyOptionsPage > 2 || w.FileSelectionPage < 0 || w.FileSelectionPage > 3)
@@ -500,7 +504,8 @@ std::optional<std::string> violation(Session& x) {
         return std::nullopt;
     }
     if (command::splitCommandLine(display) != intended) return bad("command does not split as intended", display);
-    if (continued && x.p.messages.back().text != command::displayForm(s)) return bad("Continue? shows", x.p.messages.back().text);
+    if (continued && x.p.messages.back().text != command::displayForm(s))
+        return bad("Continue? shows", x.p.messages.back().text);
     if (started) {
         const std::string& line = x.p.processes.back().commandLine;
         std::vector<std::string> args = command::splitCommandLine(line);

@@ -10,6 +10,7 @@
 #include "command/CommandLine.h"
 #include "command/Engine.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/unit/AppFixture.h"
 
 namespace {
 
@@ -18,16 +19,7 @@ using platform::Icon;
 
 const std::string kBlank = "  :   -   :  ";
 
-struct Loaded {
-    Loaded() {
-        p.files[command::enginePath(p.folder)] = command::kEngineSize;
-        if (!app.Form_Load()) throw std::runtime_error("the window did not load");
-        app.Form_Activate();
-    }
-    fake::FakePlatform p;
-    app::App app{p};
-    ui::MainWindow& w = app.window;
-    slots::SwitchSlots& s = app.slots;
+struct Loaded : AppFixture {
     ui::MaskedEdit& field = w.mskEdRunHours;
 
     // Keys as typed: a digit, '<' Backspace, '>' Delete, '\r' Enter (which edits nothing).
