@@ -32,6 +32,8 @@ run: build
 	@bash scripts/run.sh
 
 bench: build
+	@cmake --build $(NATIVE) --target zkv_rules_bench -j$(JOBS)
+	@$(NATIVE)/bench/zkv_rules_bench --benchmark_min_time=0.1
 	@bash bench/run_bench.sh
 
 # Longer fuzz runs of the portable core (60 s per target), built with clang in build/fuzz.

@@ -17,6 +17,9 @@ check Xvfb xvfb
 check xdotool xdotool
 check import imagemagick
 check xwininfo x11-utils
+# clang and its fuzzer runtime build the fuzz targets.
+check clang++-14 clang-14
+ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 # The real ImageMagick, not a stand-in that only serves file viewers.

@@ -38,12 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(app, p, "a paste");
     } else {
         for (char c : input) {
-            if (c == '\b') w.txtIpg.setText(w.txtIpg.text().substr(0, w.txtIpg.text().empty() ? 0 : w.txtIpg.text().size() - 1));
-            else w.txtIpg.setText(w.txtIpg.text() + c);
+            std::string text = w.txtIpg.text();
+            if (c != '\b') text += c;  // a backspace takes the last character off
+            else if (!text.empty()) text.pop_back();
+            w.txtIpg.setText(text);
             check(app, p, "a key");
         }
     }
     w.chkIpg.click();
-    if (!w.txtIpg.text().empty() || !app.slots.IpgSwitch.empty()) fuzz::fail("unchecking left '" + app.slots.IpgSwitch + "'");
+    if (!w.txtIpg.text().empty() || !app.slots.IpgSwitch.empty())
+        fuzz::fail("unchecking left '" + w.txtIpg.text() + "' and '" + app.slots.IpgSwitch + "'");
     return 0;
 }
