@@ -20,18 +20,18 @@
 # build/bench/prefix (made once with wineboot --init), starts each program once to warm up, then runs
 # startmeter, which alternates the two programs and times each from CreateProcessW until its window
 # exists, is visible and has answered a message. It prints the per-run lines, the medians (ms, KB of
-# private memory) and the ratios program / reference, with the fastest run and the processor time
-# beside them, then the size of ZentrovaKV.exe and the DLLs it imports. All of this also goes to
+# private memory) and the ratios program / reference, with the fastest runs beside them, then the
+# size of ZentrovaKV.exe and the DLLs it imports. All of this also goes to
 # build/bench/results.txt (removed first, so that a failed bench leaves no old figures behind); the
 # warm-up's output is in build/bench/warmup.txt.
 #
 # Exit code: non-zero when something is missing or a program fails to start or to show its window.
 # The ratios are reported, never judged: they vary from machine to machine and run to run, so compare
-# figures taken in one run only. Under Wine a start takes either its usual time or about three
-# times as long, when other work holds the processors; with much else running on the machine the
-# medians can move by a third from bench to bench (more runs help: BENCH_RUNS=41). The fastest runs
-# move less. The processor time hardly depends on that load, but it counts in 10 ms ticks and leaves
-# out what Wine's server and the X server do for the program.
+# figures taken in one run only. Under Wine a start takes either its usual time or two to four
+# times as long, and other work on the machine seems to make the slow starts more frequent: with
+# other builds running, the reference against itself (below) gave medians from 0.81 to 1.21 and
+# fastest runs from 0.88 to 1.44. Take the figures on a machine that is otherwise idle, with more
+# runs if need be (BENCH_RUNS=41).
 #
 # Checking the bench itself: the reference against itself should give ratios near 1.00:
 #   BENCH_PROGRAM=build/win/zkv_reference.exe BENCH_TITLE="Zentrova Reference" bash bench/run_bench.sh
@@ -163,7 +163,8 @@ fi
 
 results="$out/results.txt"
 {
-    echo "Zentrova KV start-up under Wine ($(wine --version 2>/dev/null || echo wine)), $(date -u '+%Y-%m-%d %H:%M UTC')"
+    echo "Zentrova KV start-up under Wine ($(wine --version 2>/dev/null || echo wine))," \
+        "$(date -u '+%Y-%m-%d %H:%M UTC')"
     echo "program 1: $program_exe (window \"$title\")"
     echo "program 2: $reference_exe (window \"$reference_title\")"
     echo "$runs runs each, alternating; time from CreateProcessW until the window has answered a message"

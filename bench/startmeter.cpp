@@ -10,7 +10,8 @@
 // program is then closed with WM_CLOSE, and terminated if it is still running after 3 s.
 //
 // Prints one line per run, the medians per program and the ratios program 1 / program 2, and beside
-// them the fastest run and the mean processor time of each.
+// them the fastest run of each. (No processor time: for another process Wine 8's GetProcessTimes
+// gives figures that grow from run to run, not that process's own.)
 // Exit code: 0 when every run became ready, 2 when a program failed to start or to show its
 // window, 1 on a usage error.
 #include <windows.h>
@@ -49,14 +50,12 @@ struct Program {
     std::wstring exe;
     std::wstring title;
     std::vector<double> ms;
-    std::vector<double> cpuMs;
     std::vector<double> privateKb;
     std::vector<double> workingSetKb;
 };
 
 struct Sample {
     double ms = 0;
-    double cpuMs = -1;
     SIZE_T privateBytes = 0;
     SIZE_T workingSetBytes = 0;
     const char* closedBy = "";
@@ -118,14 +117,6 @@ HWND waitUntilReady(HANDLE process, DWORD processId, const std::wstring& title) 
     }
 }
 
-// The processor time the program has used so far, or -1 when the system does not say.
-double cpuMsOf(HANDLE process) {
-    FILETIME created, ended, kernel, user;
-    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return -1;
-    auto ticks = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;  // 100 ns units
-}
-
 SIZE_T privateBytesOf(HANDLE process, SIZE_T* workingSet) {
     PROCESS_MEMORY_COUNTERS_EX pmc{};
     pmc.cb = sizeof(pmc);
@@ -177,7 +168,6 @@ bool measure(const Program& p, Sample& out) {
         return false;
     }
     out.ms = ticksToMs(ready - start);
-    out.cpuMs = cpuMsOf(process.get());
     out.privateBytes = privateBytesOf(process.get(), &out.workingSetBytes);
     out.closedBy = closeProgram(process.get(), hwnd);
     return true;
@@ -188,13 +178,6 @@ double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-// The system counts processor time in clock ticks (10 ms under Wine), too coarse for a median.
-double mean(const std::vector<double>& v) {
-    double sum = 0;
-    for (double x : v) sum += x;
-    return v.empty() ? 0 : sum / static_cast<double>(v.size());
 }
 
 double ratio(double a, double b) { return b > 0 ? a / b : 0; }
@@ -227,34 +210,30 @@ int wmain(int argc, wchar_t** argv) {
             Sample s;
             if (!measure(p, s)) return 2;
             p.ms.push_back(s.ms);
-            p.cpuMs.push_back(s.cpuMs);
             p.privateKb.push_back(static_cast<double>(s.privateBytes) / 1024.0);
             p.workingSetKb.push_back(static_cast<double>(s.workingSetBytes) / 1024.0);
-            std::printf("run %2d  program %d  %-24s %9.1f ms  cpu %7.1f ms  private %8.0f KB  working set %8.0f KB  %s\n",
-                        run, i + 1, narrow(fileNameOf(p.exe)).c_str(), s.ms, s.cpuMs, p.privateKb.back(),
-                        p.workingSetKb.back(), s.closedBy);
+            std::printf("run %2d  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB  %s\n", run,
+                        i + 1, narrow(fileNameOf(p.exe)).c_str(), s.ms, p.privateKb.back(), p.workingSetKb.back(),
+                        s.closedBy);
             Sleep(100);  // let the ended process's windows and X resources go before the next start
         }
     }
 
     // The medians are the figures. Other load on the machine only ever adds time, so the fastest
-    // runs say what a start costs when nothing interferes, and the processor time the program used
-    // until it was ready (the mean, as it comes in clock ticks) hardly depends on that load at all,
-    // though it leaves out the work Wine's server and the X server do for the program.
-    double ms[2], fastest[2], cpu[2], kb[2], ws[2];
+    // runs, shown beside them, say what a start costs when nothing interferes.
+    double ms[2], fastest[2], kb[2], ws[2];
     for (int i = 0; i < 2; ++i) {
         const Program& p = programs[i];
         ms[i] = median(p.ms);
         fastest[i] = *std::min_element(p.ms.begin(), p.ms.end());
-        cpu[i] = mean(p.cpuMs);
         kb[i] = median(p.privateKb);
         ws[i] = median(p.workingSetKb);
-        std::printf("median  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB  (%d runs)\n", i + 1,
-                    narrow(fileNameOf(p.exe)).c_str(), ms[i], kb[i], ws[i], runs);
-        std::printf("        fastest %.1f ms, mean processor time %.1f ms\n", fastest[i], cpu[i]);
+        std::printf("median  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB"
+                    "  (%d runs, fastest %.1f ms)\n",
+                    i + 1, narrow(fileNameOf(p.exe)).c_str(), ms[i], kb[i], ws[i], runs, fastest[i]);
     }
-    std::printf("ratio   program 1 / program 2: start-up %.2f  private memory %.2f  working set %.2f\n",
-                ratio(ms[0], ms[1]), ratio(kb[0], kb[1]), ratio(ws[0], ws[1]));
-    std::printf("        fastest runs %.2f, processor time %.2f\n", ratio(fastest[0], fastest[1]), ratio(cpu[0], cpu[1]));
+    std::printf("ratio   program 1 / program 2: start-up %.2f  private memory %.2f  working set %.2f"
+                "  (fastest runs %.2f)\n",
+                ratio(ms[0], ms[1]), ratio(kb[0], kb[1]), ratio(ws[0], ws[1]), ratio(fastest[0], fastest[1]));
     return 0;
 }
