@@ -42,7 +42,11 @@ bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
 
 }  // namespace
 
-MainView::MainView(app::App& app) : app_(app), w_(app.window) { w_.setObserver(this); }
+MainView::MainView(app::App& app) : app_(app), w_(app.window) {
+    // Items are never moved: rules run while a handler still holds one.
+    items_.reserve(ui::mainLayout().size());
+    w_.setObserver(this);
+}
 
 MainView::~MainView() { w_.setObserver(nullptr); }
 
