@@ -281,7 +281,7 @@ RECT MainView::gapBoxRect(const Item& box) const {
     ReleaseDC(check->hwnd, dc);
     RECT c = pxRect(check->row->rect, dpi_);
     // The check mark and the space the button leaves before its text.
-    int glyph = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + MulDiv(3, static_cast<int>(dpi_), 96);
+    int glyph = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_);
     int gapWidth = static_cast<int>(gapEnd - gap) * blank.cx;
     r.left = c.left + glyph + before.cx + blank.cx;
     r.right = r.left + gapWidth - 2 * blank.cx;
