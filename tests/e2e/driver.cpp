@@ -358,6 +358,12 @@ public:
         if (!ReadProcessMemory(process_, address_, to, size_, &got) || got != size_)
             fail(L"cannot read the program's memory");
     }
+    void write(const void* from, size_t n) const
+    {
+        SIZE_T put = 0;
+        if (n > size_ || !WriteProcessMemory(process_, address_, from, n, &put) || put != n)
+            fail(L"cannot write the program's memory");
+    }
 
 private:
     HANDLE process_ = nullptr;
@@ -1286,6 +1292,300 @@ int cmdNoFile(const Args& a)
     return 0;
 }
 
+// The text of one item of another program's tree view.
+std::wstring treeItemText(HWND tree, HTREEITEM item)
+{
+    constexpr int kChars = 520;
+    RemoteBuffer buf(tree, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+    TVITEMW it{};
+    it.mask = TVIF_TEXT;
+    it.hItem = item;
+    it.pszText = reinterpret_cast<LPWSTR>(buf.address() + sizeof(TVITEMW));
+    it.cchTextMax = kChars;
+    buf.write(&it, sizeof it);
+    if (!sendOrFail(tree, TVM_GETITEMW, 0, buf.address(), L"TVM_GETITEMW"))
+        fail(L"the tree does not give the item's text");
+    std::vector<char> all(sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+    buf.read(all.data());
+    const auto* text = reinterpret_cast<const wchar_t*>(all.data() + sizeof(TVITEMW));
+    return std::wstring(text, wcsnlen(text, kChars));
+}
+
+struct TreeNode {
+    HTREEITEM item;
+    std::wstring text;
+};
+
+// The selected item of a tree view and its parents, from the root down; empty when none.
+std::vector<TreeNode> treeChain(HWND tree)
+{
+    std::vector<TreeNode> chain;
+    LRESULT item = sendOrFail(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, L"TVM_GETNEXTITEM");
+    for (; item; item = sendOrFail(tree, TVM_GETNEXTITEM, TVGN_PARENT, item, L"TVM_GETNEXTITEM")) {
+        auto h = reinterpret_cast<HTREEITEM>(item);
+        chain.push_back({h, treeItemText(tree, h)});
+    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+constexpr wchar_t kTreeSeparator[] = L" > ";
+
+// "A > B > C"; empty when nothing is selected.
+std::wstring treeSelection(HWND tree)
+{
+    std::wstring path;
+    for (const TreeNode& n : treeChain(tree))
+        path += (path.empty() ? L"" : kTreeSeparator) + n.text;
+    return path;
+}
+
+int cmdTreePath(const Args& a)
+{
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    std::wstring path = treeSelection(t.ctrl);
+    if (path.empty())
+        fail(L"the tree has no selected item");
+    print(path);
+    return 0;
+}
+
+int cmdClose(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    // What the window's close control sends.
+    PostMessageW(t.top, WM_SYSCOMMAND, SC_CLOSE, 0);
+    settle(t.top, 1);
+    return 0;
+}
+
+// Whether a person sees the control: shown, and what lies at its centre is the control itself
+// (or, for a label or group box that lets clicks through, something of the same parent).
+bool seenNow(const Target& t)
+{
+    if (!IsWindowVisible(t.ctrl))
+        return false;
+    if (t.ctrl == t.top)
+        return true;
+    RECT r{};
+    GetWindowRect(t.ctrl, &r);
+    HWND hit = hitTest({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    if (hit == t.ctrl || IsChild(t.ctrl, hit))
+        return true;
+    HWND parent = GetParent(t.ctrl);
+    return clickThrough(t.ctrl) && (hit == parent || IsChild(parent, hit));
+}
+
+int cmdSeen(const Args& a)
+{
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    print(seenNow(find(a[0], parseSelector(a[1]), ms)) ? L"1" : L"0");
+    return 0;
+}
+
+// Finds controls like resolve() for many selectors in one walk of a window: each control's
+// class and text are asked for once.
+class WindowSnapshot {
+public:
+    explicit WindowSnapshot(HWND top) : top_(top), all_(descendants(top)) {}
+
+    HWND resolve(const Selector& sel)
+    {
+        if (sel.kind == Selector::Kind::Self)
+            return top_;
+        long long seen = 0;
+        for (HWND h : all_) {
+            if (!sameNoCase(cls(h), sel.cls))
+                continue;
+            switch (sel.kind) {
+            case Selector::Kind::Ordinal:
+                if (seen++ == sel.n)
+                    return h;
+                break;
+            case Selector::Kind::Id:
+                if ((long long)GetWindowLongPtrW(h, GWLP_ID) == sel.n)
+                    return h;
+                break;
+            case Selector::Kind::Caption:
+                if (text(h) == sel.caption && seen++ == sel.n)
+                    return h;
+                break;
+            case Selector::Kind::Self:
+                break;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    const std::wstring& cls(HWND h)
+    {
+        auto it = classes_.find(h);
+        return it != classes_.end() ? it->second : classes_.emplace(h, className(h)).first->second;
+    }
+    const std::wstring& text(HWND h)
+    {
+        auto it = texts_.find(h);
+        return it != texts_.end() ? it->second : texts_.emplace(h, controlText(h)).first->second;
+    }
+
+    HWND top_;
+    std::vector<HWND> all_;
+    std::map<HWND, std::wstring> classes_, texts_;
+};
+
+int cmdExpectAll(const Args& a)
+{
+    need(a, 5, L"<title> <ms> <sel> <property> <value> [<sel> <property> <value>...]");
+    if ((a.size() - 2) % 3 != 0)
+        usage(L"the checks come in threes: <sel> <property> <value>");
+    DWORD ms = (DWORD)parseInt(a[1], L"timeout");
+    std::vector<Selector> sels;
+    for (size_t i = 2; i < a.size(); i += 3)
+        sels.push_back(parseSelector(a[i]));
+    std::wstring report;
+    bool ok = pollUntil(ms, [&] {
+        report.clear();
+        const std::vector<HWND> tops = windowsTitled(a[0]);
+        std::vector<WindowSnapshot> windows(tops.begin(), tops.end());
+        for (size_t k = 0; k < sels.size(); ++k) {
+            const std::wstring& prop = a[2 + 3 * k + 1];
+            const std::wstring& want = a[2 + 3 * k + 2];
+            Target t;
+            for (size_t w = 0; w < windows.size() && !t; ++w)
+                if (HWND c = windows[w].resolve(sels[k]))
+                    t = {tops[w], c};
+            if (!t) {
+                report += L"  " + whyNotFound(a[0], sels[k]) + L"\n";
+                continue;
+            }
+            std::wstring got = prop == L"seen" ? std::wstring(seenNow(t) ? L"1" : L"0") : property(t, prop);
+            if (got != want)
+                report += L"  " + sels[k].source + L" " + prop + L" is " + quoted(got) + L", expected " + quoted(want) + L"\n";
+        }
+        return report.empty();
+    });
+    if (!ok)
+        fail(L"not as expected:\n" + report);
+    return 0;
+}
+
+// The selection of an edit box, as EM_GETSEL gives it: "start end" (end past the last character).
+std::wstring editSelection(HWND h)
+{
+    LRESULT r = sendOrFail(h, EM_GETSEL, 0, 0, L"EM_GETSEL");
+    return std::to_wstring(LOWORD(r)) + L" " + std::to_wstring(HIWORD(r));
+}
+
+int cmdExpectSel(const Args& a)
+{
+    need(a, 4, L"<title> <selector> <start> <end> [ms]");
+    DWORD ms = timeoutArg(a, 4);
+    std::wstring want = std::to_wstring(parseInt(a[2], L"start")) + L" " + std::to_wstring(parseInt(a[3], L"end"));
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    std::wstring last;
+    if (!pollUntil(ms, [&] { return (last = editSelection(t.ctrl)) == want; }))
+        fail(a[1] + L" selection is " + quoted(last) + L", expected " + quoted(want));
+    return 0;
+}
+
+std::vector<std::wstring> splitTreePath(const std::wstring& path)
+{
+    std::vector<std::wstring> parts;
+    size_t from = 0;
+    for (;;) {
+        size_t at = path.find(kTreeSeparator, from);
+        parts.push_back(path.substr(from, at == std::wstring::npos ? std::wstring::npos : at - from));
+        if (at == std::wstring::npos)
+            return parts;
+        from = at + wcslen(kTreeSeparator);
+    }
+}
+
+// Goes to the item of the path with the arrow keys, as a person looking at the tree would:
+// Right opens the item on the way (or steps into it when open), Down and Up move among its
+// children, Left closes a wrong item or climbs out of a wrong branch. Every key is chosen from
+// what the tree shows at that moment, so items that come and go on the way do no harm.
+int cmdTreeChoose(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <path> [ms]");
+    DWORD ms = timeoutArg(a, 3);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    const std::vector<std::wstring> target = splitTreePath(a[2]);
+    Deadline deadline(ms);
+    std::vector<TreeNode> chain;
+    pollUntil(ms, [&] {  // a tree that is still being filled has no selection yet
+        chain = treeChain(t.ctrl);
+        return !chain.empty();
+    });
+    if (chain.empty())
+        fail(L"nothing is chosen in the tree, where the arrow keys do nothing");
+    for (;;) {
+        size_t common = 0;
+        while (common < chain.size() && common < target.size() && chain[common].text == target[common])
+            ++common;
+        if (common == chain.size() && common == target.size())
+            return 0;
+        if (deadline.passed())
+            fail(L"the tree is at " + quoted(treeSelection(t.ctrl)) + L", not at " + quoted(a[2]));
+        const TreeNode& at = chain.back();
+        bool open = sendOrFail(t.ctrl, TVM_GETITEMSTATE, (WPARAM)at.item, TVIS_EXPANDED, L"TVM_GETITEMSTATE") &
+                    TVIS_EXPANDED;
+        UINT vk;
+        if (common == chain.size()) {
+            vk = VK_RIGHT;  // on the way: open it, or step to its first child
+        } else if (common == 0) {
+            fail(L"the tree's root is " + quoted(chain.front().text) + L", not " + quoted(target.front()));
+        } else if (common == target.size() || chain.size() > common + 1 || open) {
+            vk = VK_LEFT;  // below the item or in a wrong branch: close it, or climb to its parent
+        } else {
+            // A sibling of the wanted item: it lies below when it is among the next siblings.
+            vk = VK_UP;
+            for (LRESULT next = (LRESULT)at.item;
+                 (next = sendOrFail(t.ctrl, TVM_GETNEXTITEM, TVGN_NEXT, next, L"TVM_GETNEXTITEM"));)
+                if (treeItemText(t.ctrl, reinterpret_cast<HTREEITEM>(next)) == target[common]) {
+                    vk = VK_DOWN;
+                    break;
+                }
+        }
+        pressKey(t.ctrl, vk);
+        chain = treeChain(t.ctrl);
+        if (chain.empty())
+            fail(L"the tree lost its selection");
+    }
+}
+
+// Types like `type`, but lets each key come up only once its character has changed the control's
+// text. The program posts the character itself when it takes the key press, so a release posted
+// before that could be taken first (two sends may be answered in a row, before the press is
+// taken); a rule that runs on key release would then not see the character. Every key of the
+// text must change the control's text.
+int cmdTypeEach(const Args& a)
+{
+    need(a, 3, L"<title> <selector> <text> [ms]");
+    DWORD ms = timeoutArg(a, 3);
+    Target t = find(a[0], parseSelector(a[1]), ms);
+    for (wchar_t c : a[2]) {
+        std::wstring before = controlText(t.ctrl);
+        SHORT v = VkKeyScanW(c);
+        UINT vk = v == -1 ? 0 : LOBYTE(v);
+        if (v != -1 && HIBYTE(v) == 0 && c != L'\r' && c != L'\n')
+            PostMessageW(t.ctrl, WM_KEYDOWN, vk, keyLParam(vk, false));
+        else
+            PostMessageW(t.ctrl, WM_CHAR, c, 1);
+        if (!pollUntil(ms, [&] { return controlText(t.ctrl) != before; }))
+            fail(L"the text did not change at the key " + quoted(std::wstring(1, c)));
+        if (vk)
+            releaseKey(t.ctrl, vk);
+    }
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)(const Args&);
@@ -1318,6 +1618,13 @@ const Command kCommands[] = {
     {L"kill", cmdKill, L"<pid>                                end a process this run started"},
     {L"wait-file", cmdWaitFile, L"<path> [ms]                    wait until the file exists"},
     {L"no-file", cmdNoFile, L"<path> <ms>                      fail if the file appears within ms"},
+    {L"tree-path", cmdTreePath, L"<title> <sel> [ms]             print the tree's selected item: A > B > C"},
+    {L"close", cmdClose, L"<title> [ms]                        close the window as its close control does"},
+    {L"seen", cmdSeen, L"<title> <sel> [ms]                  print 1 if shown and not covered at its centre"},
+    {L"expect-all", cmdExpectAll, L"<title> <ms> <sel> <prop> <value>...  wait until all are so (prop: any of get's, or seen)"},
+    {L"expect-sel", cmdExpectSel, L"<title> <sel> <start> <end> [ms]  wait until the edit selection is so"},
+    {L"tree-choose", cmdTreeChoose, L"<title> <sel> <A > B > C> [ms]   go to that tree item with the arrow keys"},
+    {L"type-each", cmdTypeEach, L"<title> <sel> <text> [ms]       type, each key up once the text changed"},
 };
 
 void printUsage()

@@ -1,0 +1,111 @@
+# shellcheck shell=bash
+# Shared by the scenarios of the whole window (window_*.sh), sourced after lib.sh.
+
+WINDOW_FOLDER='C:\zkv\window'
+# shellcheck disable=SC2034  # used by the scenarios
+ABOUT_TITLE="About $APP_TITLE"
+MATCH_DEST='Button=Match Destination &Folder to Source Folder'
+BROWSE_TITLE='Browse for Folder'
+BROWSE_TREE='SysTreeView32:0'
+
+# Lays out the program beside the stand-in, starts it and waits until its General page is up.
+start_window_app() {
+    lay_app "$WINDOW_FOLDER"
+    start_app "$WINDOW_FOLDER"
+    drv expect-all "$APP_TITLE" 10000 "$MATCH_DEST" seen 1 || fail "the General page did not come up"
+}
+
+# Ends the program started last without asking it (quitting is a scenario of its own).
+end_app() {
+    drv kill "$APP_PID"
+    drv wait-gone "$APP_TITLE" 5000 || fail "the main window stays after the program was ended"
+}
+
+# holds <what> <sel> <property> <value> [<sel> <property> <value>...]: every one of them is so
+# (within 5 s) in the main window. A property "seen" is 1 when the control shows and nothing
+# covers it.
+holds() {
+    local what="$1"
+    shift
+    drv expect-all "$APP_TITLE" 5000 "$@" || fail "$what"
+    echo "ok: $what"
+}
+
+# The same for another window.
+holds_in() {
+    local title="$1" what="$2"
+    shift 2
+    drv expect-all "$title" 5000 "$@" || fail "$what"
+    echo "ok: $what"
+}
+
+# The tab strip moved to a tab, as the arrow keys move it.
+goto_tab() { drv select-tab "$APP_TITLE" "$1"; }
+
+# The page-step buttons "<" and ">".
+step_back() { drv click "$APP_TITLE" 'Button=<'; }
+step_next() { drv click "$APP_TITLE" 'Button=>'; }
+
+# step_buttons <what> <shown 0|1> [<"<" enabled> <">" enabled>]
+step_buttons() {
+    local what="$1" shown="$2"
+    if [[ "$shown" == 0 ]]; then
+        holds "$what: \"<\" and \">\" hidden" 'Button=<' visible 0 'Button=>' visible 0
+    else
+        holds "$what: \"<\" enabled $3, \">\" enabled $4" 'Button=<' visible 1 'Button=>' visible 1 \
+            'Button=<' enabled "$3" 'Button=>' enabled "$4"
+    fi
+}
+
+# The number of shown top-level windows titled so.
+count_windows() {
+    local title="$1"
+    drv list-windows >"$SCRATCH/windows" || fail "list-windows failed"
+    grep -cF " \"$title\"" "$SCRATCH/windows" || true
+}
+
+# The prefix's registry: a text value set, a key deleted (when there), the DPI of the next
+# program started.
+reg_set() {
+    run_closed timeout 60 wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >"$SCRATCH/reg" 2>&1 </dev/null ||
+        fail "wine reg add $1 /v $2 failed: $(cat "$SCRATCH/reg")"
+}
+reg_delete_key() {
+    run_closed timeout 60 wine reg delete "$1" /f >/dev/null 2>&1 </dev/null || true
+}
+set_log_pixels() {
+    run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >"$SCRATCH/reg" 2>&1 </dev/null || fail "cannot set LogPixels $1: $(cat "$SCRATCH/reg")"
+}
+
+# The shell's folder picker, worked from the keyboard as a person does. It opens with nothing
+# chosen, where the arrow keys do nothing: typing "m" chooses "My Computer"; from there the arrow
+# keys go to the folder (Right opens an item, Down and Up move among its children), and Enter
+# accepts it. pick_folder <"(...)" number: 0 source, 1 destination> <folder on C:>
+pick_folder() {
+    local which="$1" folder="$2" path='Desktop > My Computer >  (C:)' rest name names
+    rest="${folder#C:\\}"
+    if [[ -n "$rest" ]]; then
+        # shellcheck disable=SC1003,SC2141  # the folders of a Windows path
+        IFS='\' read -r -a names <<<"$rest"
+        for name in "${names[@]}"; do path="$path > $name"; done
+    fi
+    open_picker "$which"
+    tree_go "$path"
+    # Enter in the tree presses the picker's default button, OK.
+    drv key "$BROWSE_TITLE" "$BROWSE_TREE" return
+    drv wait-gone "$BROWSE_TITLE" 5000 || fail "the picker stays open after Enter"
+}
+
+# Opens the picker of a "(...)" button and chooses "My Computer" in it.
+open_picker() {
+    drv click "$APP_TITLE" "Button#$1=(...)"
+    drv wait-window "$BROWSE_TITLE" 20000 || fail "no folder picker"
+    drv type "$BROWSE_TITLE" "$BROWSE_TREE" m
+}
+
+# Goes to an item of the picker's tree ("Desktop > My Computer > ...") with the arrow keys.
+tree_go() {
+    drv tree-choose "$BROWSE_TITLE" "$BROWSE_TREE" "$1" 10000 || fail "the picker does not reach $1"
+    expect_out "picker at $1" "$1" tree-path "$BROWSE_TITLE" "$BROWSE_TREE"
+}
