@@ -67,7 +67,9 @@ MainWindow::MainWindow() {
         cmdCopyOptionNext(i).setEnabled(false);
         cmdCopyOptionNext(i).setVisible(false);
     }
+    // The run-hours field is usable only once "Run Hours" is checked, like the number fields.
     mskEdRunHours.setBackColour(kGrey);
+    mskEdRunHours.setEnabled(false);
     txtIpg.setBackColour(kWhite);
     txtMon.setBackColour(kWhite);
     txtMot.setBackColour(kWhite);

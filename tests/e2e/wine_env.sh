@@ -62,6 +62,10 @@ configure_prefix() {
     # Without a window manager, let Wine draw the frames itself, as a person would see them.
     run_closed timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
         >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
+    # Unmanaged windows: with no window manager, Wine otherwise waits about 2 s for every box
+    # or dialog that closes.
+    run_closed timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+        >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
     run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
         >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
 }

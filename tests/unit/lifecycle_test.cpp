@@ -82,6 +82,7 @@ TEST(Startup, EveryControlStartsInItsState) {
     EXPECT_FALSE(w.txtDirLev.enabled());
     EXPECT_TRUE(w.txtMinFileSize.enabled());
     EXPECT_EQ(w.mskEdRunHours.text(), "  :   -   :  ");
+    EXPECT_FALSE(w.mskEdRunHours.enabled());
     EXPECT_EQ(w.mskEdRunHours.backColour(), ui::kGrey);
     for (auto* cal : {&w.calMaxAge, &w.calMinAge, &w.calMaxLad, &w.calMinLad}) EXPECT_EQ(cal->date(), s.p.date);
     for (int i = 0; i < 2; ++i) {

@@ -1,0 +1,7 @@
+# Scenarios of the option controls, the typed, slid and calendar inputs, the log file and the
+# command-file export (included by CMakeLists.txt beside this file).
+zkv_e2e_scenario(options_clicks options_clicks.sh)
+zkv_e2e_scenario(options_command_file options_command_file.sh)
+zkv_e2e_scenario(options_typed_inputs options_typed.sh)
+zkv_e2e_scenario(options_date_limits options_date_limits.sh)
+zkv_e2e_scenario(options_log_file options_log_file.sh)

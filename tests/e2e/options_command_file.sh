@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The command-file export through the real save dialog: the exact bytes written (the
+# confirmation's text and CR LF), ".cmd" added to a name typed without an extension, a "%" in a
+# folder doubled for the command interpreter in a .cmd file but not in a .txt file, a
+# second save replacing the first, and a read-only file refused with a message and left as it was.
+set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+# shellcheck source=tests/e2e/options_lib.sh
+. "$E2E_SRC/options_lib.sh"
+
+# The source folder has a "%" in its name; the files are saved into it as well.
+dir_win='C:\zkv\100%'
+dir_unix="$(unix_path "$dir_win")"
+rm -rf "$dir_unix"
+mkdir -p "$dir_unix"
+start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_command_file.txt' "$dir_win\\" 'D:\Backup\'
+show_page 5 0 'Job'
+
+# Saves through "Save" and the dialog, typing the name into the dialog's file-name box.
+save_as() {
+    local name="$1" file_box='Edit@1148'  # edt1 of the standard dialog, inside its name combo
+    real_click "$APP_TITLE" 'Button=Save'
+    drv wait-window 'Save As' 10000 || fail "the save dialog did not open"
+    expect_out "the first file type" 'Command Files (*.cmd)' get-text 'Save As' 'ComboBox@1136'
+    expect_out "the proposed name" '*.cmd' get-text 'Save As' "$file_box"
+    real_type 'Save As' "$file_box" "$name"
+    real_keys Return
+    if ! drv wait-gone 'Save As' 10000; then
+        drv list-windows >&2 || true
+        drv get-text 'Save As' "$file_box" >&2 || true
+        screenshot 'Save As' options-save-dialog-stuck || true
+        fail "the save dialog stayed open"
+    fi
+}
+
+# The bytes of a file, kept exactly (trailing line ends included).
+file_bytes() {
+    FILE_TEXT="$(cat "$1" 2>/dev/null; printf x)"
+    FILE_TEXT="${FILE_TEXT%x}"
+}
+
+# The file is written once the dialog has closed: waits (up to 5 s) until it holds exactly
+# these bytes, then compares (so that a difference is shown).
+expect_file() {
+    local what="$1" file="$2" bytes="$3" i
+    for ((i = 0; i < 100; i++)); do
+        file_bytes "$file"
+        [[ "$FILE_TEXT" == "$bytes" ]] && break
+        sleep 0.05
+    done
+    assert_eq "$what" "$bytes" "$FILE_TEXT"
+}
+
+switches=' /E /ZB /COPY:DAT /R:0 /W:0'
+doubled="robocopy.exe \"C:\\zkv\\100%%\" \"D:\\Backup\"$switches"$'\r\n'
+single="robocopy.exe \"C:\\zkv\\100%\" \"D:\\Backup\"$switches"$'\r\n'
+
+# name typed | file written | its bytes
+cases=(
+    "$dir_win\\job.cmd|job.cmd|$doubled"
+    "$dir_win\\noext|noext.cmd|$doubled"
+    "$dir_win\\job.txt|job.txt|$single"
+)
+for row in "${cases[@]}"; do
+    IFS='|' read -r typed file bytes <<<"$row"
+    bytes+=$'\n'  # read stops at the line feed
+    echo "case: $typed"
+    save_as "$typed"
+    expect_file "bytes of $file" "$dir_unix/$file" "$bytes"
+done
+assert_eq "files in the folder" $'job.cmd\njob.txt\nnoext.cmd' "$(LC_ALL=C ls "$dir_unix")"
+
+# Saving again to the same name leaves only the new line.
+drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Other\'
+save_as "$dir_win\\job.cmd"
+expect_file "bytes after the second save" "$dir_unix/job.cmd" \
+    "robocopy.exe \"C:\\zkv\\100%%\" \"D:\\Other\"$switches"$'\r\n'
+
+# A read-only file: the message names it, and the file keeps every byte.
+run_closed timeout 60 wine attrib +r "$dir_win\\job.cmd" >"$SCRATCH/attrib" 2>&1 </dev/null ||
+    fail "wine attrib +r failed: $(cat "$SCRATCH/attrib")"
+[[ "$(stat -c %A "$dir_unix/job.cmd")" == -r--r--r-- ]] || fail "attrib +r did not make the file read-only"
+cp "$dir_unix/job.cmd" "$SCRATCH/before.cmd"
+drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Third\'
+save_as "$dir_win\\job.cmd"
+drv_get msgbox "$APP_TITLE"
+IFS=$'\n' read -r -d '' line1 line2 reason <<<"${OUT//$'\r\n'/$'\n'}" || true
+assert_eq "refusal, first line" 'The command file could not be saved:' "$line1"
+assert_eq "refusal, the file named" "$dir_win\\job.cmd" "$line2"
+[[ -n "${reason//$'\n'/}" ]] || fail "the refusal gives no reason"
+echo "ok: the reason given: ${reason%$'\n'}"
+expect_out "refusal buttons and icon" 'buttons=ok icon=critical' msgbox-info "$APP_TITLE"
+drv msgbox-press "$APP_TITLE" ok
+cmp "$SCRATCH/before.cmd" "$dir_unix/job.cmd" || fail "the read-only file was changed"
+echo "ok: the read-only file is unchanged"
+assert_eq "nothing left beside it" $'job.cmd\njob.txt\nnoext.cmd' "$(LC_ALL=C ls "$dir_unix")"
+chmod u+w "$dir_unix/job.cmd"
+quit_app

@@ -1,0 +1,94 @@
+# shellcheck shell=bash
+# Shared by the option scenarios (sourced after lib.sh): real mouse input, page navigation, and
+# the command line as the "Continue?" box shows it.
+
+SRC_BOX='Edit@106'  # txtSrcPath and txtDestPath: the General page is always created first
+DST_BOX='Edit@109'
+
+# Starts the program in a fresh folder with the stand-in beside it and fills both folder boxes.
+# Sets SRC_ARG and DST_ARG, the two folders as the command line carries them.
+start_with_folders() {
+    local folder="$1" record="$2" src="${3:-C:\\Data\\}" dst="${4:-D:\\Backup\\}"
+    lay_app "$folder"
+    use_record "$record"
+    start_app "$folder"
+    drv set-text "$APP_TITLE" "$SRC_BOX" "$src" || fail "cannot fill the source box"
+    drv set-text "$APP_TITLE" "$DST_BOX" "$dst" || fail "cannot fill the destination box"
+    SRC_ARG="${src%\\}"
+    DST_ARG="${dst%\\}"
+}
+
+# A real mouse click (through the X server, as a person's) on a control, at its centre or at
+# X,Y from its top left corner. The control must be shown: hidden pages lie at the same place.
+real_click() {
+    local title="$1" sel="$2" dx="${3:-}" dy="${4:-}" rect l t r b
+    drv expect "$title" "$sel" visible 1 5000 || fail "$sel is not shown"
+    rect="$(drv get "$title" "$sel" rect)" || fail "no $sel in \"$title\""
+    read -r l t r b <<<"$rect"
+    [[ -n "$dx" ]] || dx=$(((r - l) / 2))
+    [[ -n "$dy" ]] || dy=$(((b - t) / 2))
+    timeout 10 xdotool mousemove "$((l + dx))" "$((t + dy))" click 1 || fail "xdotool click failed"
+}
+
+# Real keys to whatever has the keyboard focus (xdotool key names: 5, a, Return ...).
+real_keys() {
+    timeout 10 xdotool key --delay 20 "$@" || fail "xdotool key $* failed"
+}
+
+# Types a text into an edit box on the real keyboard: the box is emptied, clicked into, typed
+# into, and then must show exactly that text. (Posted keys can overtake one another in a window
+# that sends to other threads while it handles them, as the standard file dialogs do.)
+real_type() {
+    local title="$1" sel="$2" text="$3"
+    drv set-text "$title" "$sel" '' || fail "cannot empty $sel"
+    real_click "$title" "$sel"
+    drv wait-focus "$title" "$sel" 5000 || fail "$sel did not take the focus"
+    timeout 20 xdotool type --delay 20 "$text" || fail "xdotool type failed"
+    drv expect "$title" "$sel" text "$text" 10000 || fail "$sel does not show what was typed"
+}
+
+# Clicks a check box or option button with the mouse and waits until it shows the value.
+tick() {
+    local sel="$1" want="$2"
+    real_click "$APP_TITLE" "$sel"
+    drv expect "$APP_TITLE" "$sel" check "$want" 5000 || fail "$sel did not become $want"
+    echo "ok: $sel is $want"
+}
+
+# Shows a tab and, on the paged tabs, steps ">" that many times to a sub-page; waits until the
+# page's caption is shown.
+show_page() {
+    local tab="$1" steps="$2" caption="$3" i
+    drv select-tab "$APP_TITLE" "$tab" || fail "cannot show tab $tab"
+    for ((i = 0; i < steps; i++)); do
+        drv click "$APP_TITLE" 'Button=>' || fail "cannot step to the next sub-page"
+    done
+    drv expect "$APP_TITLE" "Button=$caption" visible 1 5000 || fail "the page \"$caption\" is not shown"
+}
+
+# Steps ">" once and waits until the sub-page with that caption is shown.
+next_page() {
+    drv click "$APP_TITLE" 'Button=>' || fail "cannot step to the next sub-page"
+    drv expect "$APP_TITLE" "Button=$1" visible 1 5000 || fail "the page \"$1\" is not shown"
+}
+
+# The id of the control created right after the one with that caption: a text box sits right
+# after its check box (or frame, or label) in the window's child order, and ids follow it.
+id_after() {
+    local sel="$1" id
+    id="$(drv get "$APP_TITLE" "$sel" id)" || fail "no $sel"
+    echo "$((id + 1))"
+}
+
+# Presses "&Copy", compares the whole "Continue?" text with the folders and these switches, and
+# answers Cancel (or OK when a third argument says so).
+expect_command() {
+    local what="$1" switches="$2" answer="${3:-cancel}"
+    drv click "$APP_TITLE" 'Button=&Copy' || fail "cannot press Copy"
+    expect_out "$what" "robocopy.exe \"$SRC_ARG\" \"$DST_ARG\"$switches" msgbox 'Continue?'
+    drv msgbox-press 'Continue?' "$answer" || fail "cannot answer the confirmation"
+}
+
+# Today's date as the program's clock gives it (Wine runs on the host's clock and time zone).
+# Taken before and after the checks, so that a run across midnight is told apart.
+today_ymd() { date +%Y%m%d; }
