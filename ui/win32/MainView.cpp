@@ -274,17 +274,22 @@ RECT MainView::gapBoxRect(const Item& box) const {
     size_t gapEnd = caption.find_first_not_of(L' ', gap);
     HDC dc = GetDC(check->hwnd);
     HGDIOBJ old = SelectObject(dc, font_.get());
-    SIZE before{}, blank{};
+    SIZE before{}, through{}, blank{}, digit{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(gap), &before);
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(gapEnd), &through);
     GetTextExtentPoint32W(dc, L" ", 1, &blank);
+    GetTextExtentPoint32W(dc, L"0", 1, &digit);
     SelectObject(dc, old);
     ReleaseDC(check->hwnd, dc);
     RECT c = pxRect(check->row->rect, dpi_);
-    // The check mark and the space the button leaves before its text.
-    int glyph = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_);
-    int gapWidth = static_cast<int>(gapEnd - gap) * blank.cx;
-    r.left = c.left + glyph + before.cx + blank.cx;
-    r.right = r.left + gapWidth - 2 * blank.cx;
+    // The check mark (12 pixels and its border at 96 DPI) and the half digit the button leaves
+    // before its text.
+    int glyph = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit.cx / 2;
+    // Both ends of the blanks measured, so that rounding per blank does not add up.
+    // Two blanks of room on either side absorb the few pixels by which buttons place their text
+    // differently from one system and DPI to another.
+    r.left = c.left + glyph + before.cx + 2 * blank.cx;
+    r.right = c.left + glyph + through.cx - 2 * blank.cx;
     r.top = c.top - MulDiv(2, static_cast<int>(dpi_), 96);
     r.bottom = r.top + px(box.row->rect.height, dpi_);
     return r;
