@@ -268,13 +268,16 @@ Selector parseSelector(const std::wstring& s)
     return sel;
 }
 
-HWND resolve(HWND top, const Selector& sel)
+// The control a selector names among the windows given, in their order; the class and text of
+// each come from the two functions, so that a caller may ask the window or a cache.
+template <class ClassOf, class TextOf>
+HWND pick(HWND top, const std::vector<HWND>& windows, const Selector& sel, ClassOf classOf, TextOf textOf)
 {
     if (sel.kind == Selector::Kind::Self)
         return top;
     long long seen = 0;
-    for (HWND h : descendants(top)) {
-        if (!sameNoCase(className(h), sel.cls))
+    for (HWND h : windows) {
+        if (!sameNoCase(classOf(h), sel.cls))
             continue;
         switch (sel.kind) {
         case Selector::Kind::Ordinal:
@@ -286,7 +289,7 @@ HWND resolve(HWND top, const Selector& sel)
                 return h;
             break;
         case Selector::Kind::Caption:
-            if (controlText(h) == sel.caption && seen++ == sel.n)
+            if (textOf(h) == sel.caption && seen++ == sel.n)
                 return h;
             break;
         case Selector::Kind::Self:
@@ -294,6 +297,11 @@ HWND resolve(HWND top, const Selector& sel)
         }
     }
     return nullptr;
+}
+
+HWND resolve(HWND top, const Selector& sel)
+{
+    return pick(top, descendants(top), sel, className, controlText);
 }
 
 struct Target {
@@ -1396,30 +1404,7 @@ public:
 
     HWND resolve(const Selector& sel)
     {
-        if (sel.kind == Selector::Kind::Self)
-            return top_;
-        long long seen = 0;
-        for (HWND h : all_) {
-            if (!sameNoCase(cls(h), sel.cls))
-                continue;
-            switch (sel.kind) {
-            case Selector::Kind::Ordinal:
-                if (seen++ == sel.n)
-                    return h;
-                break;
-            case Selector::Kind::Id:
-                if ((long long)GetWindowLongPtrW(h, GWLP_ID) == sel.n)
-                    return h;
-                break;
-            case Selector::Kind::Caption:
-                if (text(h) == sel.caption && seen++ == sel.n)
-                    return h;
-                break;
-            case Selector::Kind::Self:
-                break;
-            }
-        }
-        return nullptr;
+        return pick(top_, all_, sel, [this](HWND h) { return cls(h); }, [this](HWND h) { return text(h); });
     }
 
 private:

@@ -16,12 +16,6 @@ constexpr int kEmailId = 200, kSysInfoId = 201;
 // The etched separator between the description and the mail link, in twips.
 constexpr ui::Rect kSeparator{240, 2400, 5250, 30};
 
-Font labelFont(UINT dpi, int points, int weight, bool underline) {
-    return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight, FALSE, underline, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2"));
-}
-
 }  // namespace
 
 void AboutView::open(HWND owner) {
@@ -54,10 +48,10 @@ void AboutView::open(HWND owner) {
                             o.left + (o.right - o.left - width) / 2, o.top + (o.bottom - o.top - height) / 2, width,
                             height, owner, nullptr, instance, this);
     if (!hwnd_) return;
-    font_ = labelFont(dpi_, 8, FW_NORMAL, false);
-    titleFont_ = labelFont(dpi_, 12, FW_BOLD, false);
-    emailFont_ = labelFont(dpi_, 8, FW_NORMAL, false);
-    emailHoverFont_ = labelFont(dpi_, 8, FW_BOLD, true);
+    font_ = dialogFont(dpi_);
+    titleFont_ = dialogFont(dpi_, 12, L"MS Shell Dlg 2", false, FW_BOLD);
+    emailFont_ = dialogFont(dpi_);
+    emailHoverFont_ = dialogFont(dpi_, 8, L"MS Shell Dlg 2", false, FW_BOLD, true);
 
     for (const auto& row : ui::aboutLayout()) {
         RECT r = pxRect(row.rect, dpi_);

@@ -32,8 +32,9 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
 // The dialog font at a given DPI.
-inline Font dialogFont(UINT dpi, int points = 8, const wchar_t* face = L"MS Shell Dlg 2", bool fixed = false) {
-    return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+inline Font dialogFont(UINT dpi, int points = 8, const wchar_t* face = L"MS Shell Dlg 2", bool fixed = false,
+                       int weight = FW_NORMAL, bool underline = false) {
+    return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight, FALSE, underline, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                             static_cast<BYTE>((fixed ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH | FF_DONTCARE)), face));
 }
