@@ -90,6 +90,10 @@ bool MainView::create(HINSTANCE instance) {
 
     for (const auto& row : ui::mainLayout())
         if (!isPageRow(row)) createControl(row, hwnd_, kFirstId + static_cast<int>(items_.size()));
+    // The first activation, right after the window appears, always brings the General page to
+    // the front. Windows made and shown while the main window is still hidden cost a fraction of
+    // those made on the screen, and the window is then painted once, with its page.
+    pageShown(ui::PageId::General);
     return true;
 }
 
@@ -192,10 +196,15 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     // Every control starts a group except the later members of an option array, so that each
     // array is one group for the arrow keys.
     if (!(row.kind == ui::Kind::Option && row.index > 0)) style |= WS_GROUP;
-    HWND h = CreateWindowExW(exStyle, cls, caption.c_str(), style, 0, 0, 0, 0, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     std::string key = ui::ControlRegistry::key(row.name, row.index, row.kind);
     ui::Control* control = w_.find(key);
+    // Made in its place and state at once: every later move or change of a window costs time
+    // at start-up.
+    if (!control->visible()) style &= ~WS_VISIBLE;
+    if (!control->enabled()) style |= WS_DISABLED;
+    RECT r = layoutRect(row, items_.empty() ? nullptr : &items_.back());
+    HWND h = CreateWindowExW(exStyle, cls, caption.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     items_.push_back({&row, control, h});
     byControl_.emplace(control, items_.size() - 1);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(row.kind == ui::Kind::MaskedEdit ? fixedFont_.get() : font_.get()),
@@ -222,7 +231,7 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     } else if (row.kind == ui::Kind::MaskedEdit) {
         SetWindowSubclass(h, maskedEditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    placeItem(items_.back());
+    if (row.kind == ui::Kind::Calendar) placeItem(items_.back());
     mirror(items_.back());
     return h;
 }
@@ -262,13 +271,14 @@ RECT MainView::pageRect() const {
     return r;
 }
 
-RECT MainView::gapBoxRect(const Item& box) const {
-    RECT r = pxRect(box.row->rect, dpi_);
-    // The check box before it in the layout names it; measure where its run of blanks falls.
-    const Item* check = nullptr;
-    for (size_t i = 1; i < items_.size(); ++i)
-        if (&items_[i] == &box) check = &items_[i - 1];
-    if (!check) return r;
+RECT MainView::layoutRect(const ui::LayoutRow& row, const Item* before) const {
+    return isGapBox(row, before ? before->row : nullptr) ? gapBoxRect(row, *before) : pxRect(row.rect, dpi_);
+}
+
+// The check box before the text box in the layout names it; measure where its run of blanks falls.
+RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& checkItem) const {
+    RECT r = pxRect(box.rect, dpi_);
+    const Item* check = &checkItem;  // made before the text box, so its window exists
     std::wstring caption = widen(check->row->caption);
     size_t gap = caption.find(L"   ");
     size_t gapEnd = caption.find_first_not_of(L' ', gap);
@@ -291,13 +301,12 @@ RECT MainView::gapBoxRect(const Item& box) const {
     r.left = c.left + glyph + before.cx + 2 * blank.cx;
     r.right = c.left + glyph + through.cx - 2 * blank.cx;
     r.top = c.top - MulDiv(2, static_cast<int>(dpi_), 96);
-    r.bottom = r.top + px(box.row->rect.height, dpi_);
+    r.bottom = r.top + px(box.rect.height, dpi_);
     return r;
 }
 
 void MainView::placeItem(const Item& it) {
-    const Item* before = &it == &items_.front() ? nullptr : &it - 1;
-    RECT r = isGapBox(*it.row, before ? before->row : nullptr) ? gapBoxRect(it) : pxRect(it.row->rect, dpi_);
+    RECT r = layoutRect(*it.row, &it == &items_.front() ? nullptr : &it - 1);
     int height = r.bottom - r.top;
     // A month calendar takes the size it needs for one month.
     if (it.row->kind == ui::Kind::Calendar) {
@@ -409,6 +418,8 @@ void MainView::pageShown(ui::PageId id) {
                 if (it.row->kind == ui::Kind::TabStrip) SetFocus(it.hwnd);
         }
     }
+    // A page already in front stays as it is.
+    if (front_ == id && IsWindowVisible(page)) return;
     front_ = id;
     SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }

@@ -61,7 +61,10 @@ private:
     void placeAll();
     void placeItem(const Item&);
     RECT pageRect() const;
-    RECT gapBoxRect(const Item& box) const;
+    // Where a row's control goes; the item made before it places a text box that sits in its
+    // check box's caption.
+    RECT layoutRect(const ui::LayoutRow& row, const Item* before) const;
+    RECT gapBoxRect(const ui::LayoutRow& box, const Item& check) const;
     HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
     Item* itemById(int id);
     void focusFirstControl();
