@@ -87,20 +87,29 @@ struct ItemListFree {
 };
 using UniqueItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
-// The system's own text for an error code, without the line break it ends with.
-std::string systemErrorText(DWORD code) {
+// The last part of a path: the name that the system's texts put in their "%1".
+std::wstring fileNameOf(std::wstring_view path) {
+    size_t slash = path.find_last_of(L"\\/");
+    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+}
+
+// The system's own text for an error code, without the line break it ends with. Some texts name
+// the file they concern as "%1" ("Bad EXE format for %1."): the file's name goes there.
+std::string systemErrorText(DWORD code, std::wstring_view path = {}) {
     wchar_t buffer[1024];
     DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
                              static_cast<DWORD>(std::size(buffer)), nullptr);
-    std::wstring_view text(buffer, n);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-        text.remove_suffix(1);
+    std::wstring text(buffer, n);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
+    const std::wstring name = path.empty() ? std::wstring(L"the file") : fileNameOf(path);
+    for (size_t at = text.find(L"%1"); at != std::wstring::npos; at = text.find(L"%1", at + name.size()))
+        text.replace(at, 2, name);
     // Never "" for a failure: the caller reads "" as success.
     if (text.empty()) return "Error " + std::to_string(code);
     return narrow(text);
 }
 
-std::string lastErrorText() { return systemErrorText(GetLastError()); }
+std::string lastErrorText(std::wstring_view path = {}) { return systemErrorText(GetLastError(), path); }
 
 UINT messageBoxFlags(Buttons buttons, Icon icon) {
     UINT flags = 0;
@@ -277,7 +286,7 @@ std::string Win32Platform::startProcess(const std::string& application, const st
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), command.data(), nullptr, nullptr, FALSE,
                         CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &started))
-        return lastErrorText();
+        return lastErrorText(program);
     // The program runs on its own; nothing of it is kept.
     UniqueHandle process(started.hProcess);
     UniqueHandle thread(started.hThread);
@@ -414,16 +423,16 @@ std::string Win32Platform::replaceFile(const std::string& path, const std::strin
     // every file system (Wine, for one, lets the move through).
     const DWORD existing = GetFileAttributesW(target.c_str());
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
-        return systemErrorText(ERROR_ACCESS_DENIED);
+        return systemErrorText(ERROR_ACCESS_DENIED, target);
 
     TemporaryFile temporary = createTemporaryBeside(target);  // gone again unless the move succeeds
-    if (!temporary.handle) return lastErrorText();
+    if (!temporary.handle) return lastErrorText(target);
     HANDLE file = temporary.handle.get();
-    if (!writeAll(file, bytes)) return lastErrorText();
-    if (!FlushFileBuffers(file)) return lastErrorText();
-    if (!temporary.handle.close()) return lastErrorText();
+    if (!writeAll(file, bytes)) return lastErrorText(target);
+    if (!FlushFileBuffers(file)) return lastErrorText(target);
+    if (!temporary.handle.close()) return lastErrorText(target);
     if (!MoveFileExW(temporary.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastErrorText();
+        return lastErrorText(target);
     temporary.kept = true;
     return {};
 }
