@@ -1396,6 +1396,82 @@ int cmdSeen(const Args& a)
     return 0;
 }
 
+// What a control's caption needs in the dialog font against the room the control gives it:
+// empty when it fits, else a line saying what is cut off. Statics and buttons only; a check
+// box's or option button's text starts after its box, as the button control draws it. (A font
+// handle is good only in the process that made it, so the control's own font cannot be asked
+// for: the driver makes the dialog font, MS Shell Dlg 2 at 8 points, at the control's DPI.)
+std::wstring clippedCaption(HWND h)
+{
+    const std::wstring cls = className(h), text = controlText(h);
+    if (text.empty())
+        return L"";
+    const LONG style = GetWindowLongW(h, GWL_STYLE);
+    const bool isStatic = _wcsicmp(cls.c_str(), L"Static") == 0;
+    if (!isStatic && _wcsicmp(cls.c_str(), L"Button") != 0)
+        return L"";
+    const LONG type = isStatic ? (style & SS_TYPEMASK) : (style & BS_TYPEMASK);
+    if (isStatic && type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP)
+        return L"";  // pictures, frames
+    RECT client{};
+    GetClientRect(h, &client);
+    const int dpi = static_cast<int>(GetDpiForWindow(h));
+    HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             L"MS Shell Dlg 2");
+    HDC dc = GetDC(h);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    int width = client.right, height = client.bottom;
+    bool wraps = isStatic ? type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP : (style & BS_MULTILINE) != 0;
+    bool box = false;
+    if (!isStatic) {
+        box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE ||
+              type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+        if (box) {
+            width -= MulDiv(12, dpi, 96) + 1 + tm.tmAveCharWidth / 2;
+        } else if (type == BS_GROUPBOX) {
+            width -= 2 * MulDiv(5, dpi, 96);  // the caption sits in the frame line, inset at both ends
+            height = tm.tmHeight;
+            wraps = false;
+        } else {
+            width -= 2 * GetSystemMetrics(SM_CXEDGE) + 2;
+            height -= 2 * GetSystemMetrics(SM_CYEDGE);
+        }
+    }
+    RECT need{0, 0, width, 0};
+    UINT flags = DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+    if (isStatic && (style & SS_NOPREFIX))
+        flags |= DT_NOPREFIX;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need, flags);
+    SelectObject(dc, old);
+    ReleaseDC(h, dc);
+    DeleteObject(font);
+    if (need.right <= width && need.bottom <= height)
+        return L"";
+    return quoted(text) + L" needs " + std::to_wstring(need.right) + L"x" + std::to_wstring(need.bottom) +
+           L" but has " + std::to_wstring(width) + L"x" + std::to_wstring(height);
+}
+
+int cmdClipped(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    int cut = 0;
+    for (HWND h : descendants(t.top)) {
+        if (!IsWindowVisible(h))
+            continue;
+        std::wstring line = clippedCaption(h);
+        if (line.empty())
+            continue;
+        print(ordinalName(t.top, h) + L" " + line + L"\n");
+        ++cut;
+    }
+    return cut ? 1 : 0;
+}
+
 // Finds controls like resolve() for many selectors in one walk of a window: each control's
 // class and text are asked for once.
 class WindowSnapshot {
@@ -1605,6 +1681,7 @@ const Command kCommands[] = {
     {L"no-file", cmdNoFile, L"<path> <ms>                      fail if the file appears within ms"},
     {L"tree-path", cmdTreePath, L"<title> <sel> [ms]             print the tree's selected item: A > B > C"},
     {L"close", cmdClose, L"<title> [ms]                        close the window as its close control does"},
+    {L"clipped", cmdClipped, L"<title> [ms]                    list shown captions cut off by their control; fails if any"},
     {L"seen", cmdSeen, L"<title> <sel> [ms]                  print 1 if shown and not covered at its centre"},
     {L"expect-all", cmdExpectAll, L"<title> <ms> <sel> <prop> <value>...  wait until all are so (prop: any of get's, or seen)"},
     {L"expect-sel", cmdExpectSel, L"<title> <sel> <start> <end> [ms]  wait until the edit selection is so"},

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every tab and sub-page as a person steps through them, the "<" / ">" buttons on the way, one
-# screenshot of each (build/screenshots/page-*.png, about.png), and the window and its first
-# pages again at 144 DPI (page-*-144dpi.png).
+# screenshot of each (build/screenshots/page-*.png, about.png), and the window, every page and
+# the About box again at 120 and 144 DPI (page-*-120dpi.png, page-*-144dpi.png ...). Every
+# screenshot is taken only once no caption in it is cut off.
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -12,9 +13,12 @@ set -euo pipefail
 trap '(set_log_pixels 96) || true; cleanup' EXIT
 
 # A screenshot of the window, checked to be of the window's size and drawn (a window that was
-# not drawn shows as one or two flat colours).
+# not drawn shows as one or two flat colours), after checking that no caption shown in it is cut
+# off by its control.
 shot() {
     local title="$1" name="$2" colours
+    drv clipped "$title" || fail "captions cut off in $name"
+    echo "ok: no caption cut off in $name"
     screenshot "$title" "$name"
     assert_eq "$name.png size" "$SHOT_SIZE" "$(timeout 30 identify -format '%wx%h' "$SHOT")"
     colours="$(timeout 30 convert "$SHOT" -format '%k' info:)"
@@ -145,15 +149,39 @@ assert_eq "About box centred on the main window" \
     "$((ml + (mr - ml - (ar - al)) / 2)) $((mt + (mb - mt - (ab - at)) / 2))" "$al $at"
 end_app
 
-# 144 DPI: the program sizes itself for the monitor's DPI.
-set_log_pixels 144
-start_window_app
-assert_eq "window size at 144 DPI" 573x750 "$(window_size)"
-check_layout 144
-shot "$APP_TITLE" page-general-144dpi
-goto_tab 1
-page "Copy Options 1 at 144 DPI" page-copy-options-1-144dpi 'Button=Copy Data.' seen 1
-step_next
-page "Copy Options 2 at 144 DPI" page-copy-options-2-144dpi 'Button=Copy Security Info' seen 1
-end_app
+# 120 and 144 DPI: the program sizes itself for the monitor's DPI, and every page and the About
+# box are shown again, their captions checked and screenshotted (page-*-120dpi.png ...).
+# tab | ">" presses | screenshot name | a control only that page shows
+high_dpi_pages=(
+    '0|0|general|Button=Match Destination &Folder to Source Folder'
+    '1|0|copy-options-1|Button=Copy Data.'
+    '1|1|copy-options-2|Button=Copy Security Info'
+    '1|2|copy-options-3|Static=Add/Remove Attributes from Copied Files.'
+    '2|0|file-selection-1|Static=Include/Exclude Files Based on Attributes.'
+    '2|1|file-selection-2|Static=Exclude the Following File Names/Wildcards/Paths.'
+    '2|2|date-limits|Button=>>>'
+    '2|3|file-selection-4|Button=Ignore Archive Attribute.'
+    '3|0|retry|msctls_trackbar32:0'
+    '4|0|logging|Button=Browse'
+    '5|0|job|Button=Save'
+)
+# dpi | the window's outer size there (5725 x 7500 twips)
+for row in '120|477x625' '144|573x750'; do
+    IFS='|' read -r dpi size <<<"$row"
+    set_log_pixels "$dpi"
+    start_window_app
+    assert_eq "window size at $dpi DPI" "$size" "$(window_size)"
+    check_layout "$dpi"
+    for p in "${high_dpi_pages[@]}"; do
+        IFS='|' read -r tab steps name probe <<<"$p"
+        goto_tab 0
+        goto_tab "$tab"
+        for ((i = 0; i < steps; i++)); do step_next; done
+        page "$name at $dpi DPI" "page-$name-${dpi}dpi" "$probe" seen 1
+    done
+    drv menu "$APP_TITLE" a
+    drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box at $dpi DPI"
+    shot "$ABOUT_TITLE" "about-${dpi}dpi"
+    end_app
+done
 set_log_pixels 96
