@@ -1472,6 +1472,74 @@ int cmdClipped(const Args& a)
     return cut ? 1 : 0;
 }
 
+// The controls that Tab should reach in a window: every shown, enabled control with a tab stop,
+// except option buttons (an option array is reached at its chosen button). Fails, naming them,
+// when a shown, enabled edit box, check box, push button, slider or calendar has no tab stop.
+int cmdTabStops(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    DWORD ms = timeoutArg(a, 1);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    int missing = 0;
+    for (HWND h : descendants(t.top)) {
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h))
+            continue;
+        const std::wstring cls = className(h);
+        const LONG style = GetWindowLongW(h, GWL_STYLE);
+        const LONG type = style & BS_TYPEMASK;
+        const bool isButton = _wcsicmp(cls.c_str(), L"Button") == 0;
+        const bool option = isButton && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+        const bool takesFocus = (isButton && type != BS_GROUPBOX && !option) || _wcsicmp(cls.c_str(), L"Edit") == 0 ||
+                                _wcsicmp(cls.c_str(), TRACKBAR_CLASSW) == 0 || _wcsicmp(cls.c_str(), MONTHCAL_CLASSW) == 0 ||
+                                _wcsicmp(cls.c_str(), WC_TABCONTROLW) == 0;
+        if (option)
+            continue;
+        if (style & WS_TABSTOP) {
+            print(ordinalName(t.top, h) + L"\n");
+        } else if (takesFocus) {
+            print(L"no tab stop: " + ordinalName(t.top, h) + L" " + quoted(controlText(h)) + L"\n");
+            ++missing;
+        }
+    }
+    return missing ? 1 : 0;
+}
+
+// Presses Tab as the keyboard does (SendInput to the window in front) until the focus is back
+// where it started, and prints each control it stopped at: its name, its rectangle and whether
+// it is seen (shown and not covered at its centre). Fails when a Tab leaves the focus where it
+// was or the walk takes more than <max> presses.
+int cmdTabWalk(const Args& a)
+{
+    need(a, 1, L"<title> [max] [ms]");
+    int max = a.size() > 1 ? std::stoi(a[1]) : 60;
+    DWORD ms = timeoutArg(a, 2);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    SetForegroundWindow(t.top);
+    HWND first = focusedWindow(t.top);
+    if (!first)
+        fail(L"nothing in \"" + a[0] + L"\" has the focus");
+    HWND at = first;
+    for (int i = 0; i < max; ++i) {
+        INPUT keys[2]{};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_TAB;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        HWND from = at;
+        if (!pollUntil(2000, [&] { return (at = focusedWindow(t.top)) != from && at != nullptr; }))
+            fail(L"Tab left the focus on " + ordinalName(t.top, from));
+        RECT r{};
+        GetWindowRect(at, &r);
+        print(ordinalName(t.top, at) + L" " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L" " +
+              (seenNow(Target{t.top, at}) ? L"seen" : L"unseen") + L"\n");
+        if (at == first)
+            return 0;
+    }
+    fail(L"Tab did not come back to " + ordinalName(t.top, first) + L" within " + std::to_wstring(max) + L" presses");
+    return 1;
+}
+
 // Finds controls like resolve() for many selectors in one walk of a window: each control's
 // class and text are asked for once.
 class WindowSnapshot {
@@ -1682,6 +1750,8 @@ const Command kCommands[] = {
     {L"tree-path", cmdTreePath, L"<title> <sel> [ms]             print the tree's selected item: A > B > C"},
     {L"close", cmdClose, L"<title> [ms]                        close the window as its close control does"},
     {L"clipped", cmdClipped, L"<title> [ms]                    list shown captions cut off by their control; fails if any"},
+    {L"tab-stops", cmdTabStops, L"<title> [ms]                  controls Tab should reach (option buttons aside)"},
+    {L"tab-walk", cmdTabWalk, L"<title> [max] [ms]              press Tab round the window: name rect seen"},
     {L"seen", cmdSeen, L"<title> <sel> [ms]                  print 1 if shown and not covered at its centre"},
     {L"expect-all", cmdExpectAll, L"<title> <ms> <sel> <prop> <value>...  wait until all are so (prop: any of get's, or seen)"},
     {L"expect-sel", cmdExpectSel, L"<title> <sel> <start> <end> [ms]  wait until the edit selection is so"},

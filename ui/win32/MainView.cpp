@@ -342,7 +342,10 @@ void MainView::mirror(const Item& it) {
     mirroring_ = true;
     ui::Control& c = *it.control;
     HWND h = it.hwnd;
-    if (IsWindowEnabled(h) != c.enabled()) EnableWindow(h, c.enabled());
+    if (IsWindowEnabled(h) != c.enabled()) {
+        if (!c.enabled() && GetFocus() == h) moveFocusOff(c, h);
+        EnableWindow(h, c.enabled());
+    }
     bool shown = (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != c.visible()) ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
     switch (c.kind()) {
@@ -389,6 +392,22 @@ void MainView::mirror(const Item& it) {
     }
     if (c.backColour() != 0) InvalidateRect(h, nullptr, TRUE);
     mirroring_ = false;
+}
+
+// A control that turns grey while it has the focus would leave the keyboard nowhere (Windows
+// drops the focus with it). A step button that runs out of pages hands it to the other one,
+// as a person stepping through the pages expects; anything else to the next control.
+void MainView::moveFocusOff(const ui::Control& c, HWND h) {
+    const ui::Control* other = &c == &w_.cmdCopyOptionNext(1) ? &w_.cmdCopyOptionNext(0)
+                               : &c == &w_.cmdCopyOptionNext(0) ? &w_.cmdCopyOptionNext(1)
+                                                                 : nullptr;
+    HWND to = nullptr;
+    if (other && other->enabled()) {
+        for (const Item& it : items_)
+            if (it.control == other) to = it.hwnd;
+    }
+    if (!to) to = GetNextDlgTabItem(hwnd_, h, FALSE);
+    SetFocus(to && to != h ? to : hwnd_);
 }
 
 void MainView::controlChanged(ui::Control& c) {

@@ -68,6 +68,7 @@ private:
     HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
     Item* itemById(int id);
     void focusFirstControl();
+    void moveFocusOff(const ui::Control& c, HWND h);
     void onCommand(Item&, int code);
     void onMaskedKey(Item&, UINT msg, WPARAM);
 

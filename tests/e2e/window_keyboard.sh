@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The window from the keyboard alone. On every page, Tab goes round every control that takes
+# the focus (every shown, enabled control but the option buttons, of which an array is reached at
+# its chosen one), in reading order, then the bottom row and the tab strip, and never stops on a
+# control that is hidden or covered. The access keys of the captions do what their controls do,
+# and a screenshot shows the focus on a check box reached by Tab (keyboard-focus.png).
+set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+# shellcheck source=tests/e2e/window_lib.sh
+. "$E2E_SRC/window_lib.sh"
+
+start_window_app
+
+# Walks round the page in front with Tab and checks the walk (see above).
+walk_page() {
+    local what="$1" stops walk line name l t r b seen prev_t=-1 prev_l=-1 on_page=0 i from c
+    drv_get tab-stops "$APP_TITLE" || fail "$what: a control that takes the focus has no tab stop: $OUT"
+    stops="$OUT"
+    drv_get tab-walk "$APP_TITLE" 80 || fail "$what: the Tab walk failed"
+    walk="${OUT%$'\n'}"
+    # Names follow the windows' order, which showing a page changes: taken now, for this walk.
+    local -A fixed=()
+    for c in SysTabControl32:0 'Button=&Copy' 'Button=&Quit' 'Button=<' 'Button=>'; do
+        fixed["$(drv get "$APP_TITLE" "$c" name)"]=1
+    done
+    # The walk from the first control after the tab strip round to the tab strip.
+    local -a lines
+    mapfile -t lines <<<"$walk"
+    from=0
+    for ((i = 0; i < ${#lines[@]}; i++)); do
+        [[ "${lines[i]}" == SysTabControl32:0\ * ]] && from=$((i + 1))
+    done
+    for ((i = 0; i < ${#lines[@]}; i++)); do
+        line="${lines[(from + i) % ${#lines[@]}]}"
+        read -r name l t r b seen <<<"$line"
+        # (The pages cover the middle of the tab strip, which is all that "seen" looks at.)
+        [[ "$seen" == seen || "$name" == SysTabControl32:0 ]] || fail "$what: Tab stopped on $name, which cannot be seen"
+        [[ -z "${fixed[$name]:-}" ]] || continue
+        # Reading order: down the page, and left to right on a row (a text box standing in a
+        # check box's caption sits a few pixels higher than the box).
+        if ((on_page)) && ! ((t > prev_t + 3 || (t >= prev_t - 3 && l > prev_l))); then
+            fail "$what: Tab went from ($prev_l,$prev_t) back up to $name at ($l,$t)"
+        fi
+        prev_t="$t"
+        prev_l="$l"
+        on_page=1
+    done
+    while read -r name; do
+        [[ -n "$name" ]] || continue
+        grep -q "^$name " <<<"$walk" || fail "$what: Tab never reaches $name"
+    done <<<"$stops"
+    for name in "${!fixed[@]}"; do
+        [[ "$(drv get "$APP_TITLE" "$name" enabled)" == 1 && "$(drv get "$APP_TITLE" "$name" visible)" == 1 ]] ||
+            continue
+        grep -q "^$name " <<<"$walk" || fail "$what: Tab never reaches $name"
+    done
+    echo "ok: $what: Tab goes round ${#lines[@]} stops in reading order"
+}
+
+# Presses Tab on the real keyboard until the control has the focus.
+tab_to() {
+    local sel="$1" name i
+    name="$(drv get "$APP_TITLE" "$sel" name)" || fail "no $sel"
+    for ((i = 0; i < 40; i++)); do
+        [[ "$(drv focus-of "$APP_TITLE")" == "$name" ]] && return 0
+        timeout 10 xdotool key Tab || fail "xdotool key Tab failed"
+    done
+    fail "Tab never reached $sel"
+}
+
+# tab | ">" presses | page | a control only that page shows
+pages=(
+    '0|0|General|Button=Match Destination &Folder to Source Folder'
+    '1|0|Copy Options 1|Button=Copy Data.'
+    '1|1|Copy Options 2|Button=Copy Security Info'
+    '1|2|Copy Options 3|Static=Add/Remove Attributes from Copied Files.'
+    '2|0|File Selection Options 1|Static=Include/Exclude Files Based on Attributes.'
+    '2|1|File Selection Options 2|Static=Exclude the Following File Names/Wildcards/Paths.'
+    '2|2|the date page|Button=>>>'
+    '2|3|File Selection Options 4|Button=Ignore Archive Attribute.'
+    '3|0|Retry Options|msctls_trackbar32:0'
+    '4|0|Logging Options|Button=Browse'
+    '5|0|Job|Button=Save'
+)
+for p in "${pages[@]}"; do
+    IFS='|' read -r tab steps what probe <<<"$p"
+    goto_tab 0
+    goto_tab "$tab"
+    for ((i = 0; i < steps; i++)); do step_next; done
+    holds "$what in front" "$probe" seen 1
+    walk_page "$what"
+done
+
+# Stepping with the keyboard: Space on ">" up to the last sub-page, where ">" turns grey and the
+# focus goes to "<", so that Space steps back again.
+goto_tab 0
+goto_tab 1
+holds "Copy Options 1 in front" 'Button=Copy Data.' seen 1
+tab_to 'Button=>'
+timeout 10 xdotool key --delay 200 space space || fail "xdotool space failed"
+holds "Space twice on > shows Copy Options 3" 'Static=Add/Remove Attributes from Copied Files.' seen 1 \
+    'Button=>' enabled 0
+drv wait-focus "$APP_TITLE" 'Button=<' 5000 || fail "the focus did not go to < when > turned grey"
+timeout 10 xdotool key space || fail "xdotool space failed"
+holds "Space on < shows Copy Options 2" 'Button=Copy Security Info' seen 1
+echo "ok: Space steps the sub-pages, and the focus stays on a step button"
+
+# The focus shows on a check box reached by Tab.
+goto_tab 0
+goto_tab 1
+holds "Copy Options 1 in front" 'Button=Copy Data.' seen 1
+tab_to 'Button=Copy Data.'
+screenshot "$APP_TITLE" keyboard-focus
+
+# --- Access keys, each through the real keyboard: Alt+G back to the General tab, Alt+F the
+# check box, Alt+C the copy, Alt+Q the quit question, Alt+A the About box.
+alt() { timeout 10 xdotool key --delay 30 "alt+$1" || fail "xdotool alt+$1 failed"; }
+goto_tab 4
+holds "Logging in front" 'Button=Browse' seen 1
+alt g
+holds "Alt+G chose General" SysTabControl32:0 tab 0 "$MATCH_DEST" seen 1
+drv expect "$APP_TITLE" "$MATCH_DEST" check 1 5000 || fail "Match Destination Folder does not start checked"
+alt f
+drv expect "$APP_TITLE" "$MATCH_DEST" check 0 5000 || fail "Alt+F did not uncheck Match Destination Folder"
+alt f
+drv expect "$APP_TITLE" "$MATCH_DEST" check 1 5000 || fail "Alt+F did not check Match Destination Folder again"
+echo "ok: Alt+F toggles Match Destination Folder"
+drv set-text "$APP_TITLE" Edit:0 'C:\Data\'
+drv set-text "$APP_TITLE" Edit:1 'D:\Backup\'
+alt c
+drv wait-window 'Continue?' 10000 || fail "Alt+C did not press Copy"
+timeout 10 xdotool key Escape || fail "xdotool Escape failed"
+drv wait-gone 'Continue?' 5000 || fail "Esc did not close the confirmation"
+echo "ok: Alt+C asks to continue, Esc cancels"
+alt q
+drv wait-window 'Close Zentrova' 10000 || fail "Alt+Q did not press Quit"
+drv msgbox-press 'Close Zentrova' no
+echo "ok: Alt+Q asks to quit"
+alt a
+drv wait-window "$ABOUT_TITLE" 10000 || fail "Alt+A did not open the About box"
+timeout 10 xdotool key Escape || fail "xdotool Escape failed"
+drv wait-gone "$ABOUT_TITLE" 5000 || fail "Esc did not close the About box"
+echo "ok: Alt+A opens the About box"
+end_app
