@@ -27,6 +27,13 @@ drv type-each "$APP_TITLE" "$ipg" 5
 expect_out "no refusal of a digit" 0 exists 'Invalid Entry' .
 drv type-each "$APP_TITLE" "$ipg" 0
 expect_command "gap after the second digit" "$base_head /IPG:50 /R:0 /W:0"
+# The field stands in its check box's caption: a click into it goes to the field, not the box.
+real_keys Tab
+drv wait-focus "$APP_TITLE" "$ipg" 1000 2>/dev/null && fail "Tab did not leave the gap field"
+real_click "$APP_TITLE" "$ipg"
+drv wait-focus "$APP_TITLE" "$ipg" 5000 || fail "a click into the gap field did not focus it"
+drv expect "$APP_TITLE" "$ipg_box" check 1 1000 || fail "a click into the gap field unchecked its box"
+echo "ok: a click into the gap field focuses it and leaves its box checked"
 
 # --- Run hours: a complete, ordered window only.
 rh_box='Button=Run Hours'

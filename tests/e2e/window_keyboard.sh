@@ -3,7 +3,8 @@
 # the focus (every shown, enabled control but the option buttons, of which an array is reached at
 # its chosen one), in reading order, then the bottom row and the tab strip, and never stops on a
 # control that is hidden or covered. The access keys of the captions do what their controls do,
-# and a screenshot shows the focus on a check box reached by Tab (keyboard-focus.png).
+# a text box in a check box's caption stays drawn when Tab passes the check box, and a screenshot
+# shows the focus on a check box reached by Tab (keyboard-focus.png).
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -106,12 +107,16 @@ timeout 10 xdotool key space || fail "xdotool space failed"
 holds "Space on < shows Copy Options 2" 'Button=Copy Security Info' seen 1
 echo "ok: Space steps the sub-pages, and the focus stays on a step button"
 
-# The focus shows on a check box reached by Tab.
+# The focus shows on a check box reached by Tab, and the text box standing in the caption of the
+# check box passed on the way is still drawn (its sunken border's outer corner is dark).
 goto_tab 0
 goto_tab 1
 holds "Copy Options 1 in front" 'Button=Copy Data.' seen 1
+lev_box="Edit@$(($(drv get "$APP_TITLE" 'Button=Copy Only the Top               Directory Levels' id) + 1))"
+border="$(drv get "$APP_TITLE" "$lev_box" pixel:0,0)"
 tab_to 'Button=Copy Data.'
 screenshot "$APP_TITLE" keyboard-focus
+expect_out "the levels box still drawn after Tab passed its check box" "$border" get "$APP_TITLE" "$lev_box" pixel:0,0
 
 # --- Access keys, each through the real keyboard: Alt+G back to the General tab, Alt+F the
 # check box, Alt+C the copy, Alt+Q the quit question, Alt+A the About box.

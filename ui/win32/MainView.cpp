@@ -1,6 +1,7 @@
 #include "ui/win32/MainView.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <cwctype>
 #include <string>
@@ -232,6 +233,8 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
         SetWindowSubclass(h, maskedEditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
     if (row.kind == ui::Kind::Calendar) placeItem(items_.back());
+    if (items_.size() > 1 && isGapBox(row, items_[items_.size() - 2].row))
+        SetWindowSubclass(items_[items_.size() - 2].hwnd, gapHostProc, kSubclassId, reinterpret_cast<DWORD_PTR>(h));
     mirror(items_.back());
     return h;
 }
@@ -620,6 +623,38 @@ LRESULT CALLBACK MainView::pageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         }
     }
     return DefWindowProcW(h, msg, wp, lp);
+}
+
+// A text box standing in its check box's caption lies under the check box, which comes before
+// it in the tab order and so above it. The check box lets the mouse through to the box while the
+// box is usable, and after anything that makes it draw (its focus rectangle, for one, runs round
+// the whole caption) the box is drawn again over it. ref: the text box.
+LRESULT CALLBACK MainView::gapHostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    HWND box = reinterpret_cast<HWND>(ref);
+    // A grey box takes no clicks: there a click is the check box's, as on the rest of its caption.
+    if (msg == WM_NCHITTEST && IsWindowVisible(box) && IsWindowEnabled(box)) {
+        RECT r{};
+        GetWindowRect(box, &r);
+        if (PtInRect(&r, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) return HTTRANSPARENT;
+    }
+    LRESULT result = DefSubclassProc(h, msg, wp, lp);
+    switch (msg) {
+        case WM_PAINT:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_UPDATEUISTATE:
+        case BM_SETCHECK:
+        case BM_SETSTATE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+            break;
+    }
+    return result;
 }
 
 LRESULT CALLBACK MainView::sliderProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {

@@ -51,6 +51,7 @@ private:
     static LRESULT CALLBACK pageProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK maskedEditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK sliderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK gapHostProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT, WPARAM, LPARAM);
     // Messages that pages and the window share: commands, notifications, colours.
     bool handleChildMessage(UINT, WPARAM, LPARAM, LRESULT&);
