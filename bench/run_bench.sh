@@ -12,7 +12,7 @@
 #                                  is missing, a zero-filled file of the engine's size stands in
 #                                  (the program only checks the size at start-up)
 # Other settings:
-#   BENCH_RUNS=15                  runs per program
+#   BENCH_RUNS=21                  runs per program
 #   BENCH_TITLE="Zentrova KV"      title of the program's window (BENCH_REFERENCE_TITLE likewise)
 #
 # What it does: copies the two programs into build/bench/program and build/bench/reference (the
@@ -46,7 +46,7 @@ meter="${BENCH_METER:-$win/startmeter.exe}"
 standin="${BENCH_STANDIN:-$win/robocopy_standin.exe}"
 title="${BENCH_TITLE:-Zentrova KV}"
 reference_title="${BENCH_REFERENCE_TITLE:-Zentrova Reference}"
-runs="${BENCH_RUNS:-15}"
+runs="${BENCH_RUNS:-21}"
 engine_size=79872
 
 fail() { echo "bench: $*" >&2; exit 1; }

@@ -133,6 +133,12 @@ drv expect "$APP_TITLE" "$MATCH_DEST" check 1 5000 || fail "Alt+F did not check 
 echo "ok: Alt+F toggles Match Destination Folder"
 drv set-text "$APP_TITLE" Edit:0 'C:\Data\'
 drv set-text "$APP_TITLE" Edit:1 'D:\Backup\'
+# Enter in a text box starts nothing: the window has no default button.
+tab_to Edit:0
+timeout 10 xdotool key Return || fail "xdotool Return failed"
+sleep 1
+expect_out "no confirmation after Enter in the source box" 0 exists 'Continue?' .
+expect_out "the source box after Enter" 'C:\Data\' get-text "$APP_TITLE" Edit:0
 alt c
 drv wait-window 'Continue?' 10000 || fail "Alt+C did not press Copy"
 timeout 10 xdotool key Escape || fail "xdotool Escape failed"
