@@ -397,8 +397,9 @@ std::wstring rgbText(COLORREF c)
     return b;
 }
 
-// The pixels of a screen rectangle, 0x00RRGGBB, row by row.
-std::vector<DWORD> grabScreen(int x, int y, int w, int h)
+// The pixels, 0x00RRGGBB row by row, of a w x h picture that draw(dc) makes in a memory DC.
+template <class Draw>
+std::vector<DWORD> drawnPixels(int w, int h, Draw draw)
 {
     std::vector<DWORD> px((size_t)std::max(w, 0) * std::max(h, 0));
     if (px.empty())
@@ -408,14 +409,14 @@ std::vector<DWORD> grabScreen(int x, int y, int w, int h)
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biHeight = -h;  // top-down
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, x, y, SRCCOPY);
+    draw(mem, screen);
     GdiFlush();
     memcpy(px.data(), bits, px.size() * 4);
     SelectObject(mem, old);
@@ -425,6 +426,12 @@ std::vector<DWORD> grabScreen(int x, int y, int w, int h)
     for (auto& p : px)
         p &= 0xFFFFFF;
     return px;
+}
+
+// The pixels of a screen rectangle, 0x00RRGGBB, row by row.
+std::vector<DWORD> grabScreen(int x, int y, int w, int h)
+{
+    return drawnPixels(w, h, [&](HDC mem, HDC screen) { BitBlt(mem, 0, 0, w, h, screen, x, y, SRCCOPY); });
 }
 
 // Whether the window or a visible control in it still waits to be painted.
@@ -849,30 +856,6 @@ std::wstring boxIcon(HWND box)
     std::vector<DWORD> seen = grabScreen(origin.x, origin.y, w, h);
 
     // A system icon drawn here on a plain background, to compare with what the box shows.
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    auto grab = [&](auto draw) {
-        std::vector<DWORD> px((size_t)w * h);
-        void* bits = nullptr;
-        HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(mem, bmp);
-        draw();
-        GdiFlush();
-        memcpy(px.data(), bits, px.size() * 4);
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-        for (auto& p : px)
-            p &= 0xFFFFFF;
-        return px;
-    };
-
     struct Candidate {
         LPCWSTR id;
         const wchar_t* name;
@@ -885,7 +868,7 @@ std::wstring boxIcon(HWND box)
     for (const auto& c : candidates) {
         HICON hi = LoadIconW(nullptr, c.id);
         auto onColour = [&](COLORREF bg) {
-            return grab([&] {
+            return drawnPixels(w, h, [&](HDC mem, HDC) {
                 RECT all{0, 0, w, h};
                 HBRUSH b = CreateSolidBrush(bg);
                 FillRect(mem, &all, b);
@@ -908,8 +891,6 @@ std::wstring boxIcon(HWND box)
             break;
         }
     }
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
     return best;
 }
 
