@@ -963,6 +963,13 @@ int cmdWaitGone(const Args& a)
     return 0;
 }
 
+// The window named by a command's only argument, <title> [ms].
+Target windowArg(const Args& a)
+{
+    need(a, 1, L"<title> [ms]");
+    return find(a[0], parseSelector(L"."), timeoutArg(a, 1));
+}
+
 int cmdListWindows(const Args&)
 {
     for (HWND h : topLevelWindows()) {
@@ -978,9 +985,7 @@ int cmdListWindows(const Args&)
 
 int cmdList(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
-    DWORD ms = timeoutArg(a, 1);
-    Target t = find(a[0], parseSelector(L"."), ms);
+    Target t = windowArg(a);
     for (HWND h : descendants(t.top)) {
         int depth = 0;
         for (HWND p = GetParent(h); p && p != t.top; p = GetParent(p))
@@ -1125,9 +1130,7 @@ int cmdMenu(const Args& a)
 
 int cmdFocusOf(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
-    DWORD ms = timeoutArg(a, 1);
-    print(describeFocus(find(a[0], parseSelector(L"."), ms).top));
+    print(describeFocus(windowArg(a).top));
     return 0;
 }
 
@@ -1144,9 +1147,8 @@ int cmdWaitFocus(const Args& a)
 
 int cmdWaitPainted(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
+    Target t = windowArg(a);
     DWORD ms = timeoutArg(a, 1);
-    Target t = find(a[0], parseSelector(L"."), ms);
     // Painted when nothing waits for WM_PAINT and the screen shows the same twice in a row.
     std::vector<DWORD> before;
     bool steady = pollUntil(ms, [&] {
@@ -1343,9 +1345,7 @@ int cmdTreePath(const Args& a)
 
 int cmdClose(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
-    DWORD ms = timeoutArg(a, 1);
-    Target t = find(a[0], parseSelector(L"."), ms);
+    Target t = windowArg(a);
     // What the window's close control sends.
     PostMessageW(t.top, WM_SYSCOMMAND, SC_CLOSE, 0);
     settle(t.top, 1);
@@ -1437,9 +1437,7 @@ std::wstring clippedCaption(HWND h)
 
 int cmdClipped(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
-    DWORD ms = timeoutArg(a, 1);
-    Target t = find(a[0], parseSelector(L"."), ms);
+    Target t = windowArg(a);
     int cut = 0;
     for (HWND h : descendants(t.top)) {
         if (!IsWindowVisible(h))
@@ -1458,9 +1456,7 @@ int cmdClipped(const Args& a)
 // when a shown, enabled edit box, check box, push button, slider or calendar has no tab stop.
 int cmdTabStops(const Args& a)
 {
-    need(a, 1, L"<title> [ms]");
-    DWORD ms = timeoutArg(a, 1);
-    Target t = find(a[0], parseSelector(L"."), ms);
+    Target t = windowArg(a);
     int missing = 0;
     for (HWND h : descendants(t.top)) {
         if (!IsWindowVisible(h) || !IsWindowEnabled(h))

@@ -43,6 +43,10 @@ drv() {
     run_closed timeout 120 wine "$DRIVER" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
     cat "$SCRATCH/out"
     cat "$SCRATCH/err" >&2
+    # A failure that the driver did not explain (Wine itself failing, a timeout) says how it ended.
+    if ((rc != 0)) && [[ ! -s "$SCRATCH/err" ]]; then
+        echo "kvdriver $1: ended with exit code $rc and no message" >&2
+    fi
     return "$rc"
 }
 

@@ -70,26 +70,9 @@ tab_to() {
     fail "Tab never reached $sel"
 }
 
-# tab | ">" presses | page | a control only that page shows
-pages=(
-    '0|0|General|Button=Match Destination &Folder to Source Folder'
-    '1|0|Copy Options 1|Button=Copy Data.'
-    '1|1|Copy Options 2|Button=Copy Security Info'
-    '1|2|Copy Options 3|Static=Add/Remove Attributes from Copied Files.'
-    '2|0|File Selection Options 1|Static=Include/Exclude Files Based on Attributes.'
-    '2|1|File Selection Options 2|Static=Exclude the Following File Names/Wildcards/Paths.'
-    '2|2|the date page|Button=>>>'
-    '2|3|File Selection Options 4|Button=Ignore Archive Attribute.'
-    '3|0|Retry Options|msctls_trackbar32:0'
-    '4|0|Logging Options|Button=Browse'
-    '5|0|Job|Button=Save'
-)
-for p in "${pages[@]}"; do
+for p in "${PAGES[@]}"; do
     IFS='|' read -r tab steps what probe <<<"$p"
-    goto_tab 0
-    goto_tab "$tab"
-    for ((i = 0; i < steps; i++)); do step_next; done
-    holds "$what in front" "$probe" seen 1
+    show_listed_page "$tab" "$steps" "$what" "$probe"
     walk_page "$what"
 done
 

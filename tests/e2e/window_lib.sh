@@ -8,6 +8,34 @@ MATCH_DEST='Button=Match Destination &Folder to Source Folder'
 BROWSE_TITLE='Browse for Folder'
 BROWSE_TREE='SysTreeView32:0'
 
+# Every page a person can bring to the front, as the pages and keyboard scenarios visit them:
+# tab | ">" presses from its first sub-page | name (also of its screenshots) | a control only that
+# page shows
+# shellcheck disable=SC2034  # used by the scenarios
+PAGES=(
+    '0|0|general|Button=Match Destination &Folder to Source Folder'
+    '1|0|copy-options-1|Button=Copy Data.'
+    '1|1|copy-options-2|Button=Copy Security Info'
+    '1|2|copy-options-3|Static=Add/Remove Attributes from Copied Files.'
+    '2|0|file-selection-1|Static=Include/Exclude Files Based on Attributes.'
+    '2|1|file-selection-2|Static=Exclude the Following File Names/Wildcards/Paths.'
+    '2|2|date-limits|Button=>>>'
+    '2|3|file-selection-4|Button=Ignore Archive Attribute.'
+    '3|0|retry|msctls_trackbar32:0'
+    '4|0|logging|Button=Browse'
+    '5|0|job|Button=Save'
+)
+
+# Brings a page of PAGES to the front (through General, so that a paged tab starts again at its
+# first sub-page) and waits until it shows. show_listed_page <tab> <steps> <name> <probe>
+show_listed_page() {
+    local i
+    goto_tab 0
+    goto_tab "$1"
+    for ((i = 0; i < $2; i++)); do step_next; done
+    holds "$3 in front" "$4" seen 1
+}
+
 # Lays out the program beside the stand-in, starts it and waits until its General page is up.
 start_window_app() {
     lay_app "$WINDOW_FOLDER"

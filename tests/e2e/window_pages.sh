@@ -151,20 +151,6 @@ end_app
 
 # 120 and 144 DPI: the program sizes itself for the monitor's DPI, and every page and the About
 # box are shown again, their captions checked and screenshotted (page-*-120dpi.png ...).
-# tab | ">" presses | screenshot name | a control only that page shows
-high_dpi_pages=(
-    '0|0|general|Button=Match Destination &Folder to Source Folder'
-    '1|0|copy-options-1|Button=Copy Data.'
-    '1|1|copy-options-2|Button=Copy Security Info'
-    '1|2|copy-options-3|Static=Add/Remove Attributes from Copied Files.'
-    '2|0|file-selection-1|Static=Include/Exclude Files Based on Attributes.'
-    '2|1|file-selection-2|Static=Exclude the Following File Names/Wildcards/Paths.'
-    '2|2|date-limits|Button=>>>'
-    '2|3|file-selection-4|Button=Ignore Archive Attribute.'
-    '3|0|retry|msctls_trackbar32:0'
-    '4|0|logging|Button=Browse'
-    '5|0|job|Button=Save'
-)
 # dpi | the window's outer size there (5725 x 7500 twips)
 for row in '120|477x625' '144|573x750'; do
     IFS='|' read -r dpi size <<<"$row"
@@ -172,12 +158,10 @@ for row in '120|477x625' '144|573x750'; do
     start_window_app
     assert_eq "window size at $dpi DPI" "$size" "$(window_size)"
     check_layout "$dpi"
-    for p in "${high_dpi_pages[@]}"; do
+    for p in "${PAGES[@]}"; do
         IFS='|' read -r tab steps name probe <<<"$p"
-        goto_tab 0
-        goto_tab "$tab"
-        for ((i = 0; i < steps; i++)); do step_next; done
-        page "$name at $dpi DPI" "page-$name-${dpi}dpi" "$probe" seen 1
+        show_listed_page "$tab" "$steps" "$name at $dpi DPI" "$probe"
+        shot "$APP_TITLE" "page-$name-${dpi}dpi"
     done
     drv menu "$APP_TITLE" a
     drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box at $dpi DPI"

@@ -123,8 +123,7 @@ bool MainView::translate(MSG& msg) {
             auto amp = caption.find(L'&');
             if (amp == std::wstring::npos || amp + 1 >= caption.size()) continue;
             if (std::towupper(static_cast<wint_t>(caption[amp + 1])) != key) continue;
-            for (const Item& it : items_)
-                if (it.control == &w_.tabStripOptions) SetFocus(it.hwnd);
+            SetFocus(hwndOf(w_.tabStripOptions));
             w_.tabStripOptions.choose(i);
             return true;
         }
@@ -203,7 +202,10 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     // at start-up.
     if (!control->visible()) style &= ~WS_VISIBLE;
     if (!control->enabled()) style |= WS_DISABLED;
-    RECT r = layoutRect(row, items_.empty() ? nullptr : &items_.back());
+    const Item* before = items_.empty() ? nullptr : &items_.back();
+    const bool gapBox = isGapBox(row, before ? before->row : nullptr);
+    const HWND checkHwnd = gapBox ? before->hwnd : nullptr;  // the check box whose caption holds it
+    RECT r = layoutRect(row, before);
     HWND h = CreateWindowExW(exStyle, cls, caption.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     items_.push_back({&row, control, h});
@@ -233,8 +235,7 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
         SetWindowSubclass(h, maskedEditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
     if (row.kind == ui::Kind::Calendar) placeItem(items_.back());
-    if (items_.size() > 1 && isGapBox(row, items_[items_.size() - 2].row))
-        SetWindowSubclass(items_[items_.size() - 2].hwnd, gapHostProc, kSubclassId, reinterpret_cast<DWORD_PTR>(h));
+    if (gapBox) SetWindowSubclass(checkHwnd, gapHostProc, kSubclassId, reinterpret_cast<DWORD_PTR>(h));
     mirror(items_.back());
     return h;
 }
@@ -262,10 +263,13 @@ void MainView::createPage(ui::PageId id) {
         if (row.page == id) createControl(row, page, kFirstId + static_cast<int>(items_.size()));
 }
 
+HWND MainView::hwndOf(const ui::Control& c) const {
+    auto found = byControl_.find(&c);
+    return found == byControl_.end() ? nullptr : items_[found->second].hwnd;
+}
+
 RECT MainView::pageRect() const {
-    HWND tab = nullptr;
-    for (const Item& it : items_)
-        if (it.row->kind == ui::Kind::TabStrip) tab = it.hwnd;
+    HWND tab = hwndOf(w_.tabStripOptions);
     RECT r{};
     if (!tab) return r;
     GetWindowRect(tab, &r);
@@ -279,13 +283,12 @@ RECT MainView::layoutRect(const ui::LayoutRow& row, const Item* before) const {
 }
 
 // The check box before the text box in the layout names it; measure where its run of blanks falls.
-RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& checkItem) const {
+RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     RECT r = pxRect(box.rect, dpi_);
-    const Item* check = &checkItem;  // made before the text box, so its window exists
-    std::wstring caption = widen(check->row->caption);
+    std::wstring caption = widen(check.row->caption);
     size_t gap = caption.find(L"   ");
     size_t gapEnd = caption.find_first_not_of(L' ', gap);
-    HDC dc = GetDC(check->hwnd);
+    HDC dc = GetDC(check.hwnd);
     HGDIOBJ old = SelectObject(dc, font_.get());
     SIZE before{}, through{}, blank{}, digit{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(gap), &before);
@@ -293,8 +296,8 @@ RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& checkItem) const
     GetTextExtentPoint32W(dc, L" ", 1, &blank);
     GetTextExtentPoint32W(dc, L"0", 1, &digit);
     SelectObject(dc, old);
-    ReleaseDC(check->hwnd, dc);
-    RECT c = pxRect(check->row->rect, dpi_);
+    ReleaseDC(check.hwnd, dc);
+    RECT c = pxRect(check.row->rect, dpi_);
     // The check mark (12 pixels and its border at 96 DPI) and the half digit the button leaves
     // before its text.
     int glyph = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit.cx / 2;
@@ -404,11 +407,7 @@ void MainView::moveFocusOff(const ui::Control& c, HWND h) {
     const ui::Control* other = &c == &w_.cmdCopyOptionNext(1) ? &w_.cmdCopyOptionNext(0)
                                : &c == &w_.cmdCopyOptionNext(0) ? &w_.cmdCopyOptionNext(1)
                                                                  : nullptr;
-    HWND to = nullptr;
-    if (other && other->enabled()) {
-        for (const Item& it : items_)
-            if (it.control == other) to = it.hwnd;
-    }
+    HWND to = other && other->enabled() ? hwndOf(*other) : nullptr;
     if (!to) to = GetNextDlgTabItem(hwnd_, h, FALSE);
     SetFocus(to && to != h ? to : hwnd_);
 }
@@ -435,10 +434,7 @@ void MainView::pageShown(ui::PageId id) {
         HWND f = GetFocus();
         bool lost = f && IsChild(old, f);
         ShowWindow(old, SW_HIDE);
-        if (lost) {
-            for (const Item& it : items_)
-                if (it.row->kind == ui::Kind::TabStrip) SetFocus(it.hwnd);
-        }
+        if (lost) SetFocus(hwndOf(w_.tabStripOptions));
     }
     // A page already in front stays as it is.
     if (front_ == id && IsWindowVisible(page)) return;

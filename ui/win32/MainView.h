@@ -61,6 +61,7 @@ private:
     void mirror(const Item&);
     void placeAll();
     void placeItem(const Item&);
+    HWND hwndOf(const ui::Control& c) const;  // its first window, if made
     RECT pageRect() const;
     // Where a row's control goes; the item made before it places a text box that sits in its
     // check box's caption.
