@@ -13,11 +13,14 @@
 #                                  (the program only checks the size at start-up)
 # Other settings:
 #   BENCH_RUNS=21                  runs per program
+#   BENCH_CPU=0                    the one CPU that every Wine process of the bench runs on (see below);
+#                                  BENCH_CPU=any leaves them wherever the system puts them
 #   BENCH_TITLE="Zentrova KV"      title of the program's window (BENCH_REFERENCE_TITLE likewise)
 #
 # What it does: copies the two programs into build/bench/program and build/bench/reference (the
 # program with its engine beside it), starts Xvfb on a free display, uses the Wine prefix
-# build/bench/prefix (made once with wineboot --init), starts each program once to warm up, then runs
+# build/bench/prefix (made once with wineboot --init), starts each program three times to warm up
+# (the first starts after the prefix's services come up are slow for both, unevenly), then runs
 # startmeter, which alternates the two programs and times each from CreateProcessW until its window
 # exists, is visible and has answered a message. It prints the per-run lines, the medians (ms, KB of
 # private memory) and the ratios program / reference, with the fastest runs beside them, then the
@@ -27,11 +30,20 @@
 #
 # Exit code: non-zero when something is missing or a program fails to start or to show its window.
 # The ratios are reported, never judged: they vary from machine to machine and run to run, so compare
-# figures taken in one run only. Under Wine a start takes either its usual time or two to four
-# times as long, and other work on the machine seems to make the slow starts more frequent: with
-# other builds running, the reference against itself (below) gave medians from 0.81 to 1.21 and
-# fastest runs from 0.88 to 1.44. Take the figures on a machine that is otherwise idle, with more
-# runs if need be (BENCH_RUNS=41).
+# figures taken in one run only.
+#
+# Why one CPU: under Wine nearly every window call is a request to the wineserver process and a
+# wait for its answer. When the program and the server run on two CPUs, each answer has to wake the
+# other CPU, and on the virtual machines this project is built on that costs several times the call
+# itself, and unevenly: the same step of the same start took ten times as long in one run as in the
+# next, the reference's median moved between 100 and 160 ms from one bench to the next, the
+# reference against itself gave ratios from 0.81 to 1.21, and a program that makes more window
+# calls than the reference was charged for the machine's wake-ups rather than for its own work.
+# With the program, the server and the prefix's services on one CPU (taskset) the answers come
+# without waking anything: the reference against itself gives 1.00, and the ratio moved by less
+# than 0.1 from one bench to the next. Xvfb is left free, as a display server on a desktop is.
+# Both programs always run under the same conditions; BENCH_CPU=any shows the figures without
+# pinning (then take more runs, BENCH_RUNS=41, on an otherwise idle machine).
 #
 # Checking the bench itself: the reference against itself should give ratios near 1.00:
 #   BENCH_PROGRAM=build/win/zkv_reference.exe BENCH_TITLE="Zentrova Reference" bash bench/run_bench.sh
@@ -47,11 +59,24 @@ standin="${BENCH_STANDIN:-$win/robocopy_standin.exe}"
 title="${BENCH_TITLE:-Zentrova KV}"
 reference_title="${BENCH_REFERENCE_TITLE:-Zentrova Reference}"
 runs="${BENCH_RUNS:-21}"
+cpu="${BENCH_CPU:-0}"
 engine_size=79872
 
 fail() { echo "bench: $*" >&2; exit 1; }
 
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || fail "BENCH_RUNS must be a positive number, not '$runs'"
+# Every Wine command of the bench goes through on_cpu, so that the server it starts, the services
+# and the programs all inherit the one CPU.
+if [ "$cpu" = any ]; then
+    on_cpu() { "$@"; }
+    placement="Wine's processes on any CPU"
+else
+    [[ "$cpu" =~ ^[0-9]+$ ]] && [ "$cpu" -lt "$(nproc)" ] ||
+        fail "BENCH_CPU must be 'any' or a CPU number below $(nproc), not '$cpu'"
+    command -v taskset >/dev/null 2>&1 || fail "taskset is missing (Debian's util-linux has it)"
+    on_cpu() { taskset -c "$cpu" "$@"; }
+    placement="Wine's processes on CPU $cpu, Xvfb on any"
+fi
 for f in "$program" "$reference" "$meter"; do
     [ -f "$f" ] || fail "$f is missing; build the Windows programs first (make build-win)"
 done
@@ -139,8 +164,16 @@ prefix_server_running && stop_prefix
 # One wineserver for the whole bench, with the prefix's services already up, so that no run pays
 # for starting them. Their output goes nowhere: they outlive the command that starts them, and would
 # keep a pipe to this script open.
-timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
-timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+on_cpu timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+on_cpu timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+# The figures mean nothing if the server escaped the pinning (one left over from elsewhere, say).
+if [ "$cpu" != any ]; then
+    for p in $(pgrep -x wineserver64; pgrep -x wineserver); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null || continue
+        allowed="$(awk '/^Cpus_allowed_list/ {print $2}' "/proc/$p/status")"
+        [ "$allowed" = "$cpu" ] || fail "the prefix's wineserver runs on CPUs $allowed, not on CPU $cpu"
+    done
+fi
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 meter_win="$(winpath "$out/startmeter.exe")"
@@ -151,12 +184,12 @@ reference_win="$(winpath "$reference_exe")"
 # Its output goes to a file, not a pipe: Wine's helper processes may inherit the descriptor.
 run_meter() {  # runs output-file
     local bound=$((60 + $1 * 2 * 45))
-    (cd "$out" && timeout "$bound" wine "$meter_win" "$program_win" "$title" "$1" "$reference_win" \
+    (cd "$out" && on_cpu timeout "$bound" wine "$meter_win" "$program_win" "$title" "$1" "$reference_win" \
         "$reference_title" >"$2" 2>&1 </dev/null)
 }
 
-echo "bench: warming up (one start of each program)"
-if ! run_meter 1 "$out/warmup.txt"; then
+echo "bench: warming up (three starts of each program)"
+if ! run_meter 3 "$out/warmup.txt"; then
     cat "$out/warmup.txt" >&2
     fail "a program failed to start during the warm-up"
 fi
@@ -168,6 +201,7 @@ results="$out/results.txt"
     echo "program 1: $program_exe (window \"$title\")"
     echo "program 2: $reference_exe (window \"$reference_title\")"
     echo "$runs runs each, alternating; time from CreateProcessW until the window has answered a message"
+    echo "$placement"
 } >"$results"
 cat "$results"
 
