@@ -40,8 +40,9 @@
 # reference against itself gave ratios from 0.81 to 1.21, and a program that makes more window
 # calls than the reference was charged for the machine's wake-ups rather than for its own work.
 # With the program, the server and the prefix's services on one CPU (taskset) the answers come
-# without waking anything: the reference against itself gives 1.00, and the ratio moved by less
-# than 0.1 from one bench to the next. Xvfb is left free, as a display server on a desktop is.
+# without waking anything: the reference against itself gives 1.00, and seven benches in a row
+# gave start-up ratios within 0.15 of one another (unpinned, within 0.4). Xvfb is left free, as a
+# display server on a desktop is.
 # Both programs always run under the same conditions; BENCH_CPU=any shows the figures without
 # pinning (then take more runs, BENCH_RUNS=41, on an otherwise idle machine).
 #
