@@ -103,14 +103,16 @@ truncate -s "$engine_size" "$out/program/robocopy.exe"
 export WINEPREFIX="$out/prefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Whether a wineserver of this prefix is still running (it lingers a moment after -k).
-prefix_server_running() {
+# The process ids of this prefix's wineservers.
+prefix_servers() {
     local p
     for p in $(pgrep -x wineserver64; pgrep -x wineserver); do
-        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && return 0
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null && echo "$p"
     done
-    return 1
+    return 0
 }
+# Whether a wineserver of this prefix is still running (it lingers a moment after -k).
+prefix_server_running() { [ -n "$(prefix_servers)" ]; }
 # Stops every process of the prefix and waits until its server is gone, so that the next wine
 # command does not meet a server that is shutting down.
 stop_prefix() {
@@ -169,8 +171,7 @@ on_cpu timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
 on_cpu timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 # The figures mean nothing if the server escaped the pinning (one left over from elsewhere, say).
 if [ "$cpu" != any ]; then
-    for p in $(pgrep -x wineserver64; pgrep -x wineserver); do
-        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$p/environ" 2>/dev/null || continue
+    for p in $(prefix_servers); do
         allowed="$(awk '/^Cpus_allowed_list/ {print $2}' "/proc/$p/status")"
         [ "$allowed" = "$cpu" ] || fail "the prefix's wineserver runs on CPUs $allowed, not on CPU $cpu"
     done
