@@ -30,6 +30,11 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1 && ! xwininfo -root >/dev
     for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 [ -d "$WINEPREFIX" ] || { echo "run: preparing a Wine prefix in $WINEPREFIX (once)"; timeout 180 wineboot --init >/dev/null 2>&1 || true; }
+# The program's own prefix gets the dialog font the window was designed with; a prefix of yours
+# is left as it is.
+if [ "$WINEPREFIX" = "$repo/build/run-prefix" ]; then
+    bash "$repo/scripts/wine_fonts.sh" standard || echo "run: the prefix keeps the fonts it has" >&2
+fi
 
 # Asked only now: the first Wine process of a session must already see the display.
 export ZKV_STANDIN_RECORD="$(winepath -w "$run/last-command.txt" 2>/dev/null || echo "$run/last-command.txt")"

@@ -17,6 +17,9 @@ check Xvfb xvfb
 check xdotool xdotool
 check import imagemagick
 check xwininfo x11-utils
+# The end-to-end tests give their Wine prefix Wine's own Tahoma, and DejaVu Sans as a wider face.
+[ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
+[ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
 # clang and its fuzzer runtime build the fuzz targets.
 check clang++-14 clang-14
 ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)

@@ -48,6 +48,11 @@ std::span<const LayoutRow> mainLayout();
 inline constexpr int kWindowWidthTwips = 5725;
 inline constexpr int kWindowHeightTwips = 7500;
 inline constexpr Rect kTabStripTwips{120, 120, 5415, 6015};
+// The client area the window's layout needs: the tab strip and the bottom row with a margin
+// round them. The outer size is worked out from it for the system's frame, caption and menu bar,
+// and is never smaller than the specified one.
+inline constexpr int kClientWidthTwips = 5625;
+inline constexpr int kClientHeightTwips = 6705;
 // The part of the tab strip that pages cover (its client area less the tab row), in twips, at the
 // smallest size it takes at any DPI. Every page control lies inside it.
 Rect pageAreaTwips();

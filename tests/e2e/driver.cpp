@@ -448,6 +448,13 @@ bool paintPending(HWND top)
 // ---------------------------------------------------------------------------------------------
 // Properties of a control
 
+// A rectangle in screen coordinates as "l t r b".
+std::wstring rectText(const RECT& r)
+{
+    return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+           std::to_wstring(r.bottom);
+}
+
 std::wstring property(const Target& t, const std::wstring& prop)
 {
     HWND h = t.ctrl;
@@ -483,8 +490,18 @@ std::wstring property(const Target& t, const std::wstring& prop)
     if (prop == L"rect") {
         RECT r{};
         GetWindowRect(h, &r);
-        return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
-               std::to_wstring(r.bottom);
+        return rectText(r);
+    }
+    if (prop == L"display") {
+        // A tab strip's display area, where its pages go, on the screen.
+        RECT r{};
+        GetClientRect(h, &r);
+        RemoteBuffer buf(h, sizeof(RECT));
+        buf.write(&r, sizeof r);
+        sendOrFail(h, TCM_ADJUSTRECT, FALSE, buf.address(), L"TCM_ADJUSTRECT");
+        buf.read(&r);
+        MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return rectText(r);
     }
     if (prop == L"client") {
         RECT r{};
@@ -522,7 +539,7 @@ std::wstring property(const Target& t, const std::wstring& prop)
         return rgbText(screenPixel(r.left + x, r.top + y));
     }
     usage(L"unknown property " + quoted(prop) +
-          L" (text check enabled visible tab tabcount pos range date rect client class name id style exstyle pid "
+          L" (text check enabled visible tab tabcount pos range date rect display client class name id style exstyle pid "
           L"pixel:X,Y)");
 }
 
@@ -1381,8 +1398,9 @@ int cmdSeen(const Args& a)
 // empty when it fits, else a line saying what is cut off. Statics and buttons only; a check
 // box's or option button's text starts after its box, as the button control draws it. (A font
 // handle is good only in the process that made it, so the control's own font cannot be asked
-// for: the driver makes the dialog font, MS Shell Dlg 2 at 8 points, at the control's DPI.)
-std::wstring clippedCaption(HWND h)
+// for: the driver makes the dialog font, MS Shell Dlg 2 at 8 points, at the control's DPI, or at
+// the DPI given when the program was told of another.)
+std::wstring clippedCaption(HWND h, int dpiGiven)
 {
     const std::wstring cls = className(h), text = controlText(h);
     if (text.empty())
@@ -1396,7 +1414,7 @@ std::wstring clippedCaption(HWND h)
         return L"";  // pictures, frames
     RECT client{};
     GetClientRect(h, &client);
-    const int dpi = static_cast<int>(GetDpiForWindow(h));
+    const int dpi = dpiGiven ? dpiGiven : static_cast<int>(GetDpiForWindow(h));
     HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                              L"MS Shell Dlg 2");
@@ -1437,12 +1455,16 @@ std::wstring clippedCaption(HWND h)
 
 int cmdClipped(const Args& a)
 {
-    Target t = windowArg(a);
+    need(a, 1, L"<title> [ms [dpi]]");
+    if (a.size() > 3)
+        usage(L"too many arguments");
+    const int dpi = a.size() == 3 ? (int)parseInt(a[2], L"dpi") : 0;
+    Target t = find(a[0], parseSelector(L"."), a.size() >= 2 ? (DWORD)parseInt(a[1], L"timeout") : kDefaultTimeoutMs);
     int cut = 0;
     for (HWND h : descendants(t.top)) {
         if (!IsWindowVisible(h))
             continue;
-        std::wstring line = clippedCaption(h);
+        std::wstring line = clippedCaption(h, dpi);
         if (line.empty())
             continue;
         print(ordinalName(t.top, h) + L" " + line + L"\n");
@@ -1698,6 +1720,79 @@ struct Command {
     const wchar_t* help;
 };
 
+// What a tab strip shows wrong: scroll arrows, or tabs that fill it with less than a few pixels
+// to spare (the next font or rounding would make it scroll). Empty when its tabs fit.
+std::wstring tabStripProblem(HWND tab)
+{
+    for (HWND child = GetWindow(tab, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child) && sameNoCase(className(child), UPDOWN_CLASSW))
+            return L"shows scroll arrows: its tabs do not fit";
+    LRESULT count = sendOrFail(tab, TCM_GETITEMCOUNT, 0, 0, L"TCM_GETITEMCOUNT");
+    if (count <= 0)
+        return L"";
+    RemoteBuffer buf(tab, sizeof(RECT));
+    if (!sendOrFail(tab, TCM_GETITEMRECT, (WPARAM)(count - 1), buf.address(), L"TCM_GETITEMRECT"))
+        fail(L"the tab strip does not give its last tab's place");
+    RECT last{}, client{};
+    buf.read(&last);
+    GetClientRect(tab, &client);
+    const int spare = client.right - last.right, want = MulDiv(12, (int)GetDpiForWindow(tab), 96);
+    if (spare >= want)
+        return L"";
+    return L"has " + std::to_wstring(spare) + L" pixels to spare after its last tab, fewer than " +
+           std::to_wstring(want);
+}
+
+// Shown controls that reach outside their parent's client area (a page outside the window's, a
+// control outside its page), and tab strips whose tabs do not fit with room to spare; fails if any.
+int cmdMisplaced(const Args& a)
+{
+    Target t = windowArg(a);
+    int wrong = 0;
+    for (HWND h : descendants(t.top)) {
+        if (!IsWindowVisible(h))
+            continue;
+        std::wstring problem;
+        HWND parent = GetParent(h);
+        RECT r{}, room{};
+        GetWindowRect(h, &r);
+        GetClientRect(parent, &room);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&room), 2);
+        if (sameNoCase(className(h), UPDOWN_CLASSW) && sameNoCase(className(parent), WC_TABCONTROLW))
+            continue;  // the tab strip's own arrows: told below
+        if (r.left < room.left || r.top < room.top || r.right > room.right || r.bottom > room.bottom)
+            problem = L"at " + rectText(r) + L" reaches outside " + rectText(room);
+        else if (sameNoCase(className(h), WC_TABCONTROLW))
+            problem = tabStripProblem(h);
+        if (problem.empty())
+            continue;
+        print(ordinalName(t.top, h) + L" " + quoted(controlText(h)) + L" " + problem + L"\n");
+        ++wrong;
+    }
+    if (wrong)
+        fail(std::to_wstring(wrong) + L" controls out of place");
+    return 0;
+}
+
+// Tells a window that its DPI changed, as Windows does when it moves to a monitor of another
+// scale (Wine never sends it by itself): the new DPI, and the suggested rectangle (its place
+// now, its size scaled from the old DPI to the new) written into the program's memory.
+int cmdDpiChange(const Args& a)
+{
+    need(a, 3, L"<title> <old dpi> <new dpi> [ms]");
+    Target t = find(a[0], parseSelector(L"."), timeoutArg(a, 3));
+    const int from = (int)parseInt(a[1], L"old dpi"), to = (int)parseInt(a[2], L"new dpi");
+    if (from <= 0 || to <= 0)
+        usage(L"a DPI is a positive number");
+    RECT r{};
+    GetWindowRect(t.top, &r);
+    RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, to, from), r.top + MulDiv(r.bottom - r.top, to, from)};
+    RemoteBuffer buf(t.top, sizeof(RECT));
+    buf.write(&suggested, sizeof suggested);
+    sendOrFail(t.top, WM_DPICHANGED, MAKEWPARAM(to, to), buf.address(), L"WM_DPICHANGED");
+    return 0;
+}
+
 const Command kCommands[] = {
     {L"wait-window", cmdWaitWindow, L"<title> [ms]                 a visible top-level window titled so"},
     {L"wait-gone", cmdWaitGone, L"<title> [ms]                   no visible window titled so"},
@@ -1726,7 +1821,9 @@ const Command kCommands[] = {
     {L"no-file", cmdNoFile, L"<path> <ms>                      fail if the file appears within ms"},
     {L"tree-path", cmdTreePath, L"<title> <sel> [ms]             print the tree's selected item: A > B > C"},
     {L"close", cmdClose, L"<title> [ms]                        close the window as its close control does"},
-    {L"clipped", cmdClipped, L"<title> [ms]                    list shown captions cut off by their control; fails if any"},
+    {L"clipped", cmdClipped, L"<title> [ms [dpi]]              list shown captions cut off by their control; fails if any"},
+    {L"misplaced", cmdMisplaced, L"<title> [ms]                  list controls outside their parent, tabs that scroll; fails if any"},
+    {L"dpi-change", cmdDpiChange, L"<title> <old> <new> [ms]     send WM_DPICHANGED with a suggested rectangle"},
     {L"tab-stops", cmdTabStops, L"<title> [ms]                  controls Tab should reach (option buttons aside)"},
     {L"tab-walk", cmdTabWalk, L"<title> [max] [ms]              press Tab round the window: name rect seen"},
     {L"seen", cmdSeen, L"<title> <sel> [ms]                  print 1 if shown and not covered at its centre"},

@@ -106,6 +106,31 @@ set_log_pixels() {
         >"$SCRATCH/reg" 2>&1 </dev/null || fail "cannot set LogPixels $1: $(cat "$SCRATCH/reg")"
 }
 
+# The prefix's fonts for the next program started: standard (the font the layout was designed
+# with) or wide (a noticeably wider dialog font).
+set_fonts() {
+    run_closed bash "$REPO/scripts/wine_fonts.sh" "$1" >"$SCRATCH/fonts" 2>&1 </dev/null ||
+        fail "cannot set the $1 fonts: $(cat "$SCRATCH/fonts")"
+}
+
+# A window's outer size in pixels, "WxH" (the main window's unless another title is given).
+window_size() {
+    local rect l t r b
+    rect="$(drv get "${1:-$APP_TITLE}" . rect)" || fail "no window \"${1:-$APP_TITLE}\""
+    read -r l t r b <<<"$rect"
+    echo "$((r - l))x$((b - t))"
+}
+
+# The layout of a window as a person sees it: no caption cut off by its control, no control
+# outside its page or the window's client area, all tabs in view with room to spare.
+# layout_holds <title> <what> [dpi the program was told of]
+layout_holds() {
+    local title="$1" what="$2" dpi="${3:-}"
+    drv clipped "$title" ${dpi:+10000 "$dpi"} || fail "captions cut off in $what"
+    drv misplaced "$title" || fail "controls out of place in $what"
+    echo "ok: no caption cut off, every control in place in $what"
+}
+
 # The shell's folder picker, worked from the keyboard as a person does. It opens with nothing
 # chosen, where the arrow keys do nothing: typing "m" chooses "My Computer"; from there the arrow
 # keys go to the folder (Right opens an item, Down and Up move among its children), and Enter

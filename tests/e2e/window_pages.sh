@@ -2,35 +2,32 @@
 # Every tab and sub-page as a person steps through them, the "<" / ">" buttons on the way, one
 # screenshot of each (build/screenshots/page-*.png, about.png), and the window, every page and
 # the About box again at 120 and 144 DPI (page-*-120dpi.png, page-*-144dpi.png ...). Every
-# screenshot is taken only once no caption in it is cut off.
+# screenshot is taken only once no caption in it is cut off, no control lies outside its page or
+# the window, and all six tabs are in view.
+#   window_pages.sh          with the dialog font the layout was designed with
+#   window_pages.sh wide     with a noticeably wider dialog font, at 96, 120 and 144 DPI
+#                            (page-*-wide.png, page-*-wide-120dpi.png ...)
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # shellcheck source=tests/e2e/window_lib.sh
 . "$E2E_SRC/window_lib.sh"
+fonts="${1:-standard}"
 
-# The prefix is shared by all scenarios: whatever happens, it goes back to 96 DPI.
-trap '(set_log_pixels 96) || true; cleanup' EXIT
+# The prefix is shared by all scenarios: whatever happens, it goes back to 96 DPI and its
+# standard fonts.
+trap '(set_log_pixels 96; set_fonts standard) || true; cleanup' EXIT
+set_fonts "$fonts"
 
 # A screenshot of the window, checked to be of the window's size and drawn (a window that was
-# not drawn shows as one or two flat colours), after checking that no caption shown in it is cut
-# off by its control.
+# not drawn shows as one or two flat colours), after checking its layout (window_lib.sh).
 shot() {
     local title="$1" name="$2" colours
-    drv clipped "$title" || fail "captions cut off in $name"
-    echo "ok: no caption cut off in $name"
+    layout_holds "$title" "$name"
     screenshot "$title" "$name"
     assert_eq "$name.png size" "$SHOT_SIZE" "$(timeout 30 identify -format '%wx%h' "$SHOT")"
     colours="$(timeout 30 convert "$SHOT" -format '%k' info:)"
     ((colours > 8)) || fail "$name.png has only $colours colours: the window is not drawn"
-}
-
-# The window's outer size in pixels: 5725 x 7500 twips.
-window_size() {
-    local rect l t r b
-    rect="$(drv get "$APP_TITLE" . rect)" || fail "no main window"
-    read -r l t r b <<<"$rect"
-    echo "$((r - l))x$((b - t))"
 }
 
 # The window centred on the screen, the tab strip and the bottom row where their twips put them
@@ -64,6 +61,38 @@ check_styles() {
     [[ "$2" == main ]] || (((style & 0x00020000) == 0)) || fail "\"$1\" has a minimise button (style $style)"
     echo "ok: \"$1\" style $style"
 }
+
+# Every page and the About box at a DPI, each checked and screenshotted as page-<name><suffix>.png.
+# every_page <dpi> <suffix>
+every_page() {
+    local dpi="$1" suffix="$2" p tab steps name probe
+    for p in "${PAGES[@]}"; do
+        IFS='|' read -r tab steps name probe <<<"$p"
+        show_listed_page "$tab" "$steps" "$name at $dpi DPI" "$probe"
+        shot "$APP_TITLE" "page-$name$suffix"
+    done
+    drv menu "$APP_TITLE" a
+    drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box at $dpi DPI"
+    shot "$ABOUT_TITLE" "about$suffix"
+}
+
+if [[ "$fonts" == wide ]]; then
+    # The window grows with the font, never below its specified size (5725 x 7500 twips).
+    # dpi | the specified outer size there
+    for row in '96|382x500' '120|477x625' '144|573x750'; do
+        IFS='|' read -r dpi size <<<"$row"
+        set_log_pixels "$dpi"
+        start_window_app
+        read -r w h <<<"$(window_size | tr x ' ')"
+        ((w >= ${size%x*} && h >= ${size#*x})) || fail "window ${w}x$h at $dpi DPI is smaller than $size"
+        echo "ok: window ${w}x$h at $dpi DPI with the wide font"
+        suffix=-wide
+        ((dpi == 96)) || suffix="-wide-${dpi}dpi"
+        every_page "$dpi" "$suffix"
+        end_app
+    done
+    exit 0
+fi
 
 start_window_app
 assert_eq "window size at 96 DPI" 382x500 "$(window_size)"
@@ -158,14 +187,7 @@ for row in '120|477x625' '144|573x750'; do
     start_window_app
     assert_eq "window size at $dpi DPI" "$size" "$(window_size)"
     check_layout "$dpi"
-    for p in "${PAGES[@]}"; do
-        IFS='|' read -r tab steps name probe <<<"$p"
-        show_listed_page "$tab" "$steps" "$name at $dpi DPI" "$probe"
-        shot "$APP_TITLE" "page-$name-${dpi}dpi"
-    done
-    drv menu "$APP_TITLE" a
-    drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box at $dpi DPI"
-    shot "$ABOUT_TITLE" "about-${dpi}dpi"
+    every_page "$dpi" "-${dpi}dpi"
     end_app
 done
 set_log_pixels 96

@@ -68,6 +68,9 @@ configure_prefix() {
         >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
     run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
         >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
+    # The dialog font the layout was designed with, whatever fonts this machine has.
+    run_closed bash "$repo/scripts/wine_fonts.sh" standard >>"$e2e_dir/wine.log" 2>&1 </dev/null ||
+        die "cannot set up the prefix's fonts (see $e2e_dir/wine.log)"
 }
 
 cmd_start() {

@@ -454,6 +454,9 @@ TEST(MainLayout, WindowControlsStayOffTheTabStripAndEachOther) {
     for (const auto& row : window) {
         EXPECT_LE(row.rect.right(), kWindowWidthTwips) << label(row);
         EXPECT_LE(row.rect.bottom(), kWindowHeightTwips) << label(row);
+        // Inside the client area the window is sized for, with a margin.
+        EXPECT_LE(row.rect.right() + 60, kClientWidthTwips) << label(row);
+        EXPECT_LE(row.rect.bottom() + 60, kClientHeightTwips) << label(row);
     }
 }
 

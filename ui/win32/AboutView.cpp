@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/win32/Utf.h"
 #include "ui/AboutBox.h"
 #include "ui/MainLayout.h"
@@ -15,6 +17,8 @@ constexpr wchar_t kAboutClass[] = L"ZentrovaKVAbout";
 constexpr int kEmailId = 200, kSysInfoId = 201;
 // The etched separator between the description and the mail link, in twips.
 constexpr ui::Rect kSeparator{240, 2400, 5250, 30};
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 }  // namespace
 
@@ -37,24 +41,18 @@ void AboutView::open(HWND owner) {
         registered = true;
     }
     const ui::AboutTexts texts = ui::aboutTexts();
-    dpi_ = GetDpiForWindow(owner);
-    RECT frame{0, 0, px(ui::kAboutClientWidthTwips, dpi_), px(ui::kAboutClientHeightTwips, dpi_)};
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    AdjustWindowRectExForDpi(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, dpi_);
-    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    makeFonts(GetDpiForWindow(owner));
+    const SIZE size = windowSize();
     RECT o{};
     GetWindowRect(owner, &o);
-    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kAboutClass, widen(texts.caption).c_str(), style,
-                            o.left + (o.right - o.left - width) / 2, o.top + (o.bottom - o.top - height) / 2, width,
-                            height, owner, nullptr, instance, this);
+    hwnd_ = CreateWindowExW(kExStyle, kAboutClass, widen(texts.caption).c_str(), kStyle,
+                            o.left + (o.right - o.left - size.cx) / 2, o.top + (o.bottom - o.top - size.cy) / 2,
+                            size.cx, size.cy, owner, nullptr, instance, this);
     if (!hwnd_) return;
-    font_ = dialogFont(dpi_);
-    titleFont_ = dialogFont(dpi_, 12, L"MS Shell Dlg 2", false, FW_BOLD);
-    emailFont_ = dialogFont(dpi_);
-    emailHoverFont_ = dialogFont(dpi_, 8, L"MS Shell Dlg 2", false, FW_BOLD, true);
 
+    children_.clear();
     for (const auto& row : ui::aboutLayout()) {
-        RECT r = pxRect(row.rect, dpi_);
+        RECT r = pxRect(row.rect, scale_);
         const wchar_t* cls = row.kind == ui::Kind::Button ? L"BUTTON" : L"STATIC";
         DWORD s = WS_CHILD | WS_VISIBLE;
         std::wstring text = widen(row.caption);
@@ -79,21 +77,56 @@ void AboutView::open(HWND owner) {
         }
         HWND h = CreateWindowExW(0, cls, text.c_str(), s, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(row.name == "lblTitle" ? titleFont_.get() : font_.get()),
-                     FALSE);
-        if (row.name == "picIcon")
-            SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance, MAKEINTRESOURCEW(1))), 0);
+        children_.push_back({&row, h});
         if (row.name == "lblEmail") {
             email_ = h;
-            SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(emailFont_.get()), FALSE);
             SetWindowSubclass(h, emailProc, 1, reinterpret_cast<DWORD_PTR>(this));
         }
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
+        if (row.name == "picIcon")
+            SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance, MAKEINTRESOURCEW(1))), 0);
     }
-    RECT sep = pxRect(kSeparator, dpi_);
-    CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, sep.left, sep.top, sep.right - sep.left,
-                    2, hwnd_, nullptr, instance, nullptr);
+    RECT sep = pxRect(kSeparator, scale_);
+    separator_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, sep.left, sep.top,
+                                 sep.right - sep.left, 2, hwnd_, nullptr, instance, nullptr);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetFocus(GetDlgItem(hwnd_, IDOK));
+}
+
+void AboutView::makeFonts(UINT dpi) {
+    dpi_ = dpi;
+    font_ = dialogFont(dpi_);
+    titleFont_ = dialogFont(dpi_, 12, L"MS Shell Dlg 2", false, FW_BOLD);
+    emailFont_ = dialogFont(dpi_);
+    emailHoverFont_ = dialogFont(dpi_, 8, L"MS Shell Dlg 2", false, FW_BOLD, true);
+    scale_ = measuredScale(font_.get(), dpi_);
+}
+
+SIZE AboutView::windowSize() const {
+    return outerSize(scale_, ui::kAboutClientWidthTwips, ui::kAboutClientHeightTwips, 0, 0, kStyle, kExStyle, false);
+}
+
+HFONT AboutView::fontFor(const ui::LayoutRow& row) const {
+    if (row.name == "lblTitle") return titleFont_.get();
+    if (row.name == "lblEmail") return hover_ ? emailHoverFont_.get() : emailFont_.get();
+    return font_.get();
+}
+
+// A new DPI: new fonts on every control before the old ones go, then every control in its place.
+void AboutView::dpiChanged(UINT dpi, const RECT& suggested) {
+    Font oldFont = std::move(font_), oldTitle = std::move(titleFont_), oldEmail = std::move(emailFont_),
+         oldHover = std::move(emailHoverFont_);
+    makeFonts(dpi);
+    const SIZE size = windowSize();
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& [row, h] : children_) {
+        RECT r = pxRect(row->rect, scale_);
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(*row)), FALSE);
+        SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT sep = pxRect(kSeparator, scale_);
+    SetWindowPos(separator_, nullptr, sep.left, sep.top, sep.right - sep.left, 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void AboutView::close() {
@@ -130,10 +163,12 @@ LRESULT AboutView::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
             break;
+        case WM_DPICHANGED: dpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
         case WM_CLOSE: close(); return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
-            email_ = nullptr;
+            email_ = separator_ = nullptr;
+            children_.clear();
             hover_ = false;
             return 0;
     }

@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "ui/LayoutScale.h"
 #include "ui/win32/Gdi.h"
 
 namespace win32 {
@@ -28,12 +31,19 @@ private:
     static LRESULT CALLBACK emailProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT, WPARAM, LPARAM);
     void setHover(bool);
+    void makeFonts(UINT dpi);
+    SIZE windowSize() const;
+    HFONT fontFor(const ui::LayoutRow&) const;
+    void dpiChanged(UINT dpi, const RECT& suggested);
 
     platform::Platform& platform_;
     HWND hwnd_ = nullptr;
     HWND email_ = nullptr;
+    HWND separator_ = nullptr;
+    std::vector<std::pair<const ui::LayoutRow*, HWND>> children_;
     UINT dpi_ = 96;
     Font font_, titleFont_, emailFont_, emailHoverFont_;
+    ui::LayoutScale scale_{96, ui::kDesignFont};
     bool hover_ = false;
 };
 

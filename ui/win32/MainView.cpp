@@ -5,6 +5,7 @@
 
 #include <cwctype>
 #include <string>
+#include <utility>
 
 #include "command/Messages.h"
 #include "platform/win32/Utf.h"
@@ -19,6 +20,8 @@ constexpr wchar_t kPageClass[] = L"ZentrovaKVPage";
 constexpr int kFirstId = 100;
 constexpr int kAboutMenuId = 40001;
 constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
 std::wstring windowText(HWND h) {
     int n = GetWindowTextLengthW(h);
@@ -73,21 +76,21 @@ bool MainView::create(HINSTANCE instance) {
 
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, kAboutMenuId, L"&About");
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, widen(command::kAppTitle).c_str(),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 400, 500, nullptr, menu, instance, this);
+    hwnd_ = CreateWindowExW(kMainExStyle, kMainClass, widen(command::kAppTitle).c_str(), kMainStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 400, 500, nullptr, menu, instance, this);
     if (!hwnd_) return false;
     dpi_ = GetDpiForWindow(hwnd_);
     font_ = dialogFont(dpi_);
     fixedFont_ = dialogFont(dpi_, 9, L"Fixedsys", true);
+    scale_ = measuredScale(font_.get(), dpi_);
 
     // The window's outer size, centred on its monitor's work area.
-    int width = px(ui::kWindowWidthTwips, dpi_), height = px(ui::kWindowHeightTwips, dpi_);
+    const SIZE size = windowSize();
     MONITORINFO mi{sizeof(mi)};
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
     const RECT& work = mi.rcWork;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
+                 work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 
     for (const auto& row : ui::mainLayout())
         if (!isPageRow(row)) createControl(row, hwnd_, kFirstId + static_cast<int>(items_.size()));
@@ -210,12 +213,10 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     items_.push_back({&row, control, h});
     byControl_.emplace(control, items_.size() - 1);
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(row.kind == ui::Kind::MaskedEdit ? fixedFont_.get() : font_.get()),
-                 FALSE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
 
     if (row.kind == ui::Kind::TabStrip) {
-        // Six tabs share the strip's width: keep their padding small so that none scrolls away.
-        SendMessageW(h, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(4, static_cast<int>(dpi_), 96), MulDiv(3, static_cast<int>(dpi_), 96)));
+        setTabMetrics(h);
         auto& tabs = w_.tabStripOptions;
         for (int i = 0; i < tabs.size(); ++i) {
             std::wstring text = widen(tabs.tabCaption(i));
@@ -279,12 +280,12 @@ RECT MainView::pageRect() const {
 }
 
 RECT MainView::layoutRect(const ui::LayoutRow& row, const Item* before) const {
-    return isGapBox(row, before ? before->row : nullptr) ? gapBoxRect(row, *before) : pxRect(row.rect, dpi_);
+    return isGapBox(row, before ? before->row : nullptr) ? gapBoxRect(row, *before) : pxRect(row.rect, scale_);
 }
 
 // The check box before the text box in the layout names it; measure where its run of blanks falls.
 RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
-    RECT r = pxRect(box.rect, dpi_);
+    RECT r = pxRect(box.rect, scale_);
     std::wstring caption = widen(check.row->caption);
     size_t gap = caption.find(L"   ");
     size_t gapEnd = caption.find_first_not_of(L' ', gap);
@@ -297,7 +298,7 @@ RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     GetTextExtentPoint32W(dc, L"0", 1, &digit);
     SelectObject(dc, old);
     ReleaseDC(check.hwnd, dc);
-    RECT c = pxRect(check.row->rect, dpi_);
+    RECT c = pxRect(check.row->rect, scale_);
     // The check mark (12 pixels and its border at 96 DPI) and the half digit the button leaves
     // before its text.
     int glyph = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit.cx / 2;
@@ -307,7 +308,7 @@ RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     r.left = c.left + glyph + before.cx + 2 * blank.cx;
     r.right = c.left + glyph + through.cx - 2 * blank.cx;
     r.top = c.top - MulDiv(2, static_cast<int>(dpi_), 96);
-    r.bottom = r.top + px(box.rect.height, dpi_);
+    r.bottom = r.top + scale_.y(box.rect.height);
     return r;
 }
 
@@ -329,19 +330,41 @@ void MainView::placeItem(const Item& it) {
     SetWindowPos(it.hwnd, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE MainView::windowSize() const {
+    return outerSize(scale_, ui::kClientWidthTwips, ui::kClientHeightTwips, ui::kWindowWidthTwips,
+                     ui::kWindowHeightTwips, kMainStyle, kMainExStyle, true);
+}
+
+HFONT MainView::fontFor(const ui::LayoutRow& row) const {
+    return row.kind == ui::Kind::MaskedEdit ? fixedFont_.get() : font_.get();
+}
+
+// Six tabs share the strip's width: small padding, and no minimum width beyond what a short
+// caption such as "Job" needs, so that none scrolls out of view.
+void MainView::setTabMetrics(HWND tab) const {
+    const int dpi = static_cast<int>(dpi_);
+    SendMessageW(tab, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(6, dpi, 96), MulDiv(3, dpi, 96)));
+    SendMessageW(tab, TCM_SETMINTABWIDTH, 0, MulDiv(16, dpi, 96));
+}
+
+// Everything again for a new DPI or font: the fonts first (the tab row's height, and so the
+// pages' area, follows the font), then the window's own controls with the tab strip, then the
+// pages on the strip's new display area, then their controls.
 void MainView::placeAll() {
+    for (const Item& it : items_) SendMessageW(it.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(*it.row)), TRUE);
+    for (HWND box : pageBoxes_)
+        if (box) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    if (HWND tab = hwndOf(w_.tabStripOptions)) setTabMetrics(tab);
+    for (const Item& it : items_)
+        if (!isPageRow(*it.row)) placeItem(it);
     RECT r = pageRect();
     for (int i = 0; i < ui::kPageCount; ++i) {
         if (!pages_[i]) continue;
         SetWindowPos(pages_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowPos(pageBoxes_[i], nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(pageBoxes_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
-    for (const Item& it : items_) {
-        SendMessageW(it.hwnd, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(it.row->kind == ui::Kind::MaskedEdit ? fixedFont_.get() : font_.get()), TRUE);
-        placeItem(it);
-    }
+    for (const Item& it : items_)
+        if (isPageRow(*it.row)) placeItem(it);
 }
 
 void MainView::mirror(const Item& it) {
@@ -569,12 +592,15 @@ LRESULT MainView::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_DPICHANGED: {
+            // The old fonts stay alive until every control has its new one.
+            Font oldFont = std::exchange(font_, dialogFont(HIWORD(wp)));
+            Font oldFixed = std::exchange(fixedFont_, dialogFont(HIWORD(wp), 9, L"Fixedsys", true));
             dpi_ = HIWORD(wp);
-            font_ = dialogFont(dpi_);
-            fixedFont_ = dialogFont(dpi_, 9, L"Fixedsys", true);
+            scale_ = measuredScale(font_.get(), dpi_);
+            // Where the system suggests, in the size this layout needs there.
             const RECT* r = reinterpret_cast<const RECT*>(lp);
-            SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            const SIZE size = windowSize();
+            SetWindowPos(hwnd_, nullptr, r->left, r->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
             placeAll();
             return 0;
         }

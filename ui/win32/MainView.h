@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
 #include "ui/win32/Gdi.h"
 
@@ -60,6 +61,9 @@ private:
     HWND createControl(const ui::LayoutRow&, HWND parent, int id);
     void mirror(const Item&);
     void placeAll();
+    SIZE windowSize() const;
+    HFONT fontFor(const ui::LayoutRow&) const;
+    void setTabMetrics(HWND tab) const;
     void placeItem(const Item&);
     HWND hwndOf(const ui::Control& c) const;  // its first window, if made
     RECT pageRect() const;
@@ -80,6 +84,7 @@ private:
     HINSTANCE instance_ = nullptr;
     UINT dpi_ = 96;
     Font font_, fixedFont_;
+    ui::LayoutScale scale_{96, ui::kDesignFont};
     std::map<COLORREF, Brush> brushes_;
     std::vector<Item> items_;                       // index + 100 is the control id
     std::multimap<const ui::Control*, size_t> byControl_;
