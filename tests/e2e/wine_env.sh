@@ -70,7 +70,7 @@ configure_prefix() {
         >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "wine reg add failed (see $e2e_dir/wine.log)"
     # The dialog font the layout was designed with, whatever fonts this machine has.
     run_closed bash "$repo/scripts/wine_fonts.sh" standard >>"$e2e_dir/wine.log" 2>&1 </dev/null ||
-        die "cannot set up the prefix's fonts (see $e2e_dir/wine.log)"
+        die "cannot set up the prefix's fonts: $(tail -n 1 "$e2e_dir/wine.log")"
 }
 
 cmd_start() {
