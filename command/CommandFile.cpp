@@ -52,6 +52,18 @@ std::string doublePercents(std::string_view text) {
     return out;
 }
 
+std::string interpreterLine(std::string_view line) {
+    std::string out;
+    out.reserve(line.size() + line.size() / 8);
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (!quoted && (c == '&' || c == '|' || c == '<' || c == '>' || c == '^')) out += '^';
+        out += c;
+    }
+    return doublePercents(out);
+}
+
 std::optional<std::string> findUnencodableField(const slots::SwitchSlots& s, platform::Platform& p, CodePage page) {
     if (!p.encode(s.SourcePathArg, page)) return std::string("Source Path");
     if (!p.encode(s.DestPathArg, page)) return std::string("Destination Path");
@@ -63,7 +75,7 @@ std::optional<std::string> findUnencodableField(const slots::SwitchSlots& s, pla
 std::optional<std::string> commandFileBytes(const slots::SwitchSlots& s, std::string_view fileName,
                                             platform::Platform& p) {
     const bool script = isCommandScriptName(fileName);
-    std::optional<std::string> line = script ? p.encode(doublePercents(displayForm(s)), CodePage::Oem)
+    std::optional<std::string> line = script ? p.encode(interpreterLine(displayForm(s)), CodePage::Oem)
                                              : p.encode(displayForm(s), CodePage::Ansi);
     if (!line) return std::nullopt;
     return *line + std::string(kLineEnd);

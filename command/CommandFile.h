@@ -22,13 +22,19 @@ bool isCommandScriptName(std::string_view fileName);
 // Every "%" doubled, so that the command interpreter reads it as itself, not as a variable.
 std::string doublePercents(std::string_view text);
 
+// The line that makes the command interpreter, reading it from a .cmd or .bat file, start the
+// program with exactly this command line: "%" doubled everywhere, and "&", "|", "<", ">" and "^"
+// after a caret wherever they stand outside double quotes. Quotes are counted as the interpreter
+// counts them: every one toggles, whatever stands before it.
+std::string interpreterLine(std::string_view commandLine);
+
 // The first field, in command-line order, whose text has a character the code page cannot
 // hold: "Source Path", "Destination Path" or a switch slot's field name. The path slots must
 // already be derived.
 std::optional<std::string> findUnencodableField(const slots::SwitchSlots&, platform::Platform&, platform::CodePage);
 
-// The bytes of the file for this name: the displayed command, for command scripts with "%"
-// doubled and in the OEM code page the interpreter reads, for any other name in the ANSI code
+// The bytes of the file for this name: the displayed command, for command scripts as
+// interpreterLine() writes it and in the OEM code page the interpreter reads, for any other name in the ANSI code
 // page, then CR LF. nullopt when a character cannot be written in that code page.
 std::optional<std::string> commandFileBytes(const slots::SwitchSlots&, std::string_view fileName, platform::Platform&);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command/CommandFile.h"
+#include "command/CopyRun.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
@@ -45,6 +46,23 @@ TEST(CommandFileName, PercentSignsAreDoubled) {
     EXPECT_EQ(command::doublePercents(""), "");
     EXPECT_EQ(command::doublePercents("C:\\no signs"), "C:\\no signs");
     EXPECT_EQ(command::doublePercents("%a%%b%"), "%%a%%%%b%%");
+}
+
+TEST(CommandFileName, TheInterpreterLineEscapesItsSpecialsOutsideQuotesOnly) {
+    struct Case {
+        const char *line, *written;
+    } cases[] = {
+        {"robocopy.exe \"C:\\Data\" /XF a&b.txt ^x.txt", "robocopy.exe \"C:\\Data\" /XF a^&b.txt ^^x.txt"},
+        {"/XF \"my & file.txt\" a|b", "/XF \"my & file.txt\" a^|b"},
+        {"<in> \"x<y>|^\" ^", "^<in^> \"x<y>|^\" ^^"},
+        {"100% \"50%\"", "100%% \"50%%\""},
+        // The interpreter does not know the engine's backslash rule: every quote toggles.
+        {"\"E:\\\\\" a&b", "\"E:\\\\\" a^&b"},
+        {"\"a\"&\"b\"", "\"a\"^&\"b\""},
+        {"\"\"&", "\"\"^&"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(command::interpreterLine(c.line), c.written) << c.line;
 }
 
 TEST_F(CommandFile, EveryPressSetsUpTheDialogAfreshAndCancelWritesNothing) {
@@ -102,6 +120,28 @@ TEST_F(CommandFile, TheFileFollowsTheOptions) {
     EXPECT_EQ(save("C:\\Jobs\\nightly.cmd"), Outcome::Saved);
     EXPECT_EQ(p.written["C:\\Jobs\\nightly.cmd"],
               "robocopy.exe \"C:\\Data\" \"D:\\Backup\" /E /A /ZB /COPY:DAT /MIR /A /R:0 /W:0\r\n");
+}
+
+TEST_F(CommandFile, ACommandScriptEscapesWhatTheInterpreterWouldTakeAndOtherNamesKeepTheShownLine) {
+    w.txtFileExclName.setText("a&b.txt ^x.txt \"my & file.txt\" 5%");
+    w.txtFileExclName.loseFocus();
+    w.txtDirExclName.setText("x|y <z>");
+    w.txtDirExclName.loseFocus();
+    const std::string shown = "robocopy.exe \"C:\\A&B%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
+                              "/XF a&b.txt ^x.txt \"my & file.txt\" 5% /XD x|y <z> /R:0 /W:0";
+    const std::string script = "robocopy.exe \"C:\\A&B%%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
+                               "/XF a^&b.txt ^^x.txt \"my & file.txt\" 5%% /XD x^|y ^<z^> /R:0 /W:0";
+    for (const char* name : {"C:\\Jobs\\a.cmd", "C:\\Jobs\\a.BAT", "C:\\Jobs\\a.txt", "C:\\Jobs\\a"}) {
+        SCOPED_TRACE(name);
+        p.written.clear();
+        EXPECT_EQ(save(name, "C:\\A&B%\\"), Outcome::Saved);
+        EXPECT_EQ(p.written[name], (command::isCommandScriptName(name) ? script : shown) + "\r\n");
+    }
+    // "Continue?" shows the command as the engine receives it.
+    p.messages.clear();
+    EXPECT_EQ(command::runCopy("C:\\A&B%\\", "D:\\Backup\\", s, p), Outcome::Started);
+    ASSERT_FALSE(p.messages.empty());
+    EXPECT_EQ(p.messages[0].text, shown);
 }
 
 TEST(CommandFileText, ACharacterTheCodePageCannotHoldIsNamedByItsFieldAndNothingIsWritten) {
