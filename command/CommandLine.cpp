@@ -12,6 +12,9 @@ bool isDriveSpec(std::string_view s) {
     return s.size() == 2 && s[1] == ':' && ((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z'));
 }
 
+// Windows takes a forward slash for a backslash in a path.
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
 std::string pathsAndSwitches(const slots::SwitchSlots& s) {
     return "\"" + s.SourcePathArg + "\" \"" + s.DestPathArg + "\"" + switchText(s);
 }
@@ -60,6 +63,11 @@ PathArgument derivePath(std::string_view box) {
     std::string value(box);
     if (isDriveSpec(value)) return {value + "\\\\", value + "\\"};
     return {value, value};
+}
+
+bool isFullPath(std::string_view folder) {
+    if (folder.size() >= 2 && isSeparator(folder[0]) && isSeparator(folder[1])) return true;
+    return folder.size() >= 3 && isDriveSpec(folder.substr(0, 2)) && isSeparator(folder[2]);
 }
 
 std::string switchText(const slots::SwitchSlots& s) {

@@ -21,6 +21,11 @@ struct PathArgument {
 // root: "E:\" is written "E:\\", which the engine reads as E:\ rather than E:'s current folder.
 PathArgument derivePath(std::string_view boxText);
 
+// Whether the engine reads the folder without looking at any current folder: a drive and its
+// root ("C:\Data", "E:\") or a UNC path ("\\server\share"). "Data", "D:Backup" and
+// "\Backup" are read against whatever folder or drive is current. Takes derivePath().value.
+bool isFullPath(std::string_view folder);
+
 // The slots joined in command order.
 std::string switchText(const slots::SwitchSlots&);
 // "robocopy.exe " and the rest.

@@ -1,5 +1,7 @@
 #include "command/CopyRun.h"
 
+#include <tuple>
+
 #include "command/CommandLine.h"
 #include "command/Engine.h"
 #include "command/Messages.h"
@@ -19,6 +21,13 @@ Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationB
     if (destinationBox.empty()) {
         p.messageBox(kErrorTitle, kNeedDestination, Buttons::Ok, Icon::None);
         return Outcome::FocusDestination;
+    }
+    // Refused before anything is derived, so that a refusal changes nothing.
+    for (auto [box, field, focus] : {std::tuple{sourceBox, "Source Path", Outcome::FocusSource},
+                                     std::tuple{destinationBox, "Destination Path", Outcome::FocusDestination}}) {
+        if (isFullPath(derivePath(box).value)) continue;
+        p.messageBox(kAppTitle, notFullPathText(field, consequence), Buttons::Ok, Icon::Exclamation);
+        return focus;
     }
     s.SourcePathArg = derivePath(sourceBox).written;
     s.DestPathArg = derivePath(destinationBox).written;

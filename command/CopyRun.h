@@ -11,8 +11,8 @@ namespace command {
 // What the caller must do after the press (the window owns the focus).
 enum class Outcome { FocusSource, FocusDestination, Refused, Ready, Cancelled, Started, StartFailed, Saved, WriteFailed };
 
-// The checks shared with the command-file export: both boxes filled, then the path slots
-// derived and every argument sound. Shows the message and returns its outcome, or Ready
+// The checks shared with the command-file export: both boxes filled and full paths, then the
+// path slots derived and every argument sound. Shows the message and returns its outcome, or Ready
 // when the command may go on. The path slots are written even when an argument is refused.
 Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
                        platform::Platform&, std::string_view consequence);

@@ -20,6 +20,15 @@ inline std::string brokenArgumentText(std::string_view field, std::string_view c
            "Please correct it. " + std::string(consequence);
 }
 
+// Shown instead of starting or saving a command whose folder the engine would read against a
+// current folder the user never named.
+inline std::string notFullPathText(std::string_view field, std::string_view consequence) {
+    return "The value of \"" + std::string(field) +
+           "\" is not a full path, so robocopy.exe would read it against whatever folder happens "
+           "to be current.\r\nPlease give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. " +
+           std::string(consequence);
+}
+
 inline std::string engineStartFailedText(std::string_view path, std::string_view reason) {
     return "The copy engine could not be started:\r\n" + std::string(path) + "\r\n" + std::string(reason);
 }
