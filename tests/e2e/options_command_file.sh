@@ -17,41 +17,6 @@ mkdir -p "$dir_unix"
 start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_command_file.txt' "$dir_win\\" 'D:\Backup\'
 show_page 5 0 'Job'
 
-# Saves through "Save" and the dialog, typing the name into the dialog's file-name box.
-save_as() {
-    local name="$1" file_box='Edit@1148'  # edt1 of the standard dialog, inside its name combo
-    real_click "$APP_TITLE" 'Button=Save'
-    drv wait-window 'Save As' 10000 || fail "the save dialog did not open"
-    expect_out "the first file type" 'Command Files (*.cmd)' get-text 'Save As' 'ComboBox@1136'
-    expect_out "the proposed name" '*.cmd' get-text 'Save As' "$file_box"
-    real_type 'Save As' "$file_box" "$name"
-    real_keys Return
-    if ! drv wait-gone 'Save As' 10000; then
-        drv list-windows >&2 || true
-        drv get-text 'Save As' "$file_box" >&2 || true
-        screenshot 'Save As' options-save-dialog-stuck || true
-        fail "the save dialog stayed open"
-    fi
-}
-
-# The bytes of a file, kept exactly (trailing line ends included).
-file_bytes() {
-    FILE_TEXT="$(cat "$1" 2>/dev/null; printf x)"
-    FILE_TEXT="${FILE_TEXT%x}"
-}
-
-# The file is written once the dialog has closed: waits (up to 5 s) until it holds exactly
-# these bytes, then compares (so that a difference is shown).
-expect_file() {
-    local what="$1" file="$2" bytes="$3" i
-    for ((i = 0; i < 100; i++)); do
-        file_bytes "$file"
-        [[ "$FILE_TEXT" == "$bytes" ]] && break
-        sleep 0.05
-    done
-    assert_eq "$what" "$bytes" "$FILE_TEXT"
-}
-
 switches=' /E /ZB /COPY:DAT /R:0 /W:0'
 doubled="robocopy.exe \"C:\\zkv\\100%%\" \"D:\\Backup\"$switches"$'\r\n'
 single="robocopy.exe \"C:\\zkv\\100%\" \"D:\\Backup\"$switches"$'\r\n'
