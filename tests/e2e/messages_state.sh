@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The refusals that the other scenarios do not reach, each on the real program, and after each
 # one nothing lost: the export's empty-box errors (no dialog opens, the focus goes to the box), a
-# folder that would not reach the engine intact (refused before the confirmation and before the
-# save dialog), a folder that the command file's code page cannot hold (nothing written), the
+# folder that would not reach the engine intact and one that is not a full path (each refused
+# before the confirmation and before the save dialog, the second giving its box the focus), a folder that the command file's code page cannot hold (nothing written), the
 # run-hours minute and end-time range messages (the window typed before stays in force), and an
 # engine that cannot be started. After each box the boxes hold what was typed, no file appears,
 # the engine has not run, and the next confirmation shows the same command as before.
@@ -77,6 +77,33 @@ for row in "${broken_cases[@]}"; do
     press_ok "$APP_TITLE"
     expect_nothing_lost "$bad_src" 'D:\Backup\'
 done
+
+# --- A folder that is not a full path: the engine would read it against an accidental folder.
+# press | source | destination | field named | focus afterwards | what the box ends with
+partial_cases=(
+    'Button=&Copy|Data\|D:\Backup\|Source Path|'"$SRC_BOX"'|Nothing was started.'
+    'Button=&Copy|C:\Data\|D:Backup\|Destination Path|'"$DST_BOX"'|Nothing was started.'
+    'Button=&Copy|\Backup\|D:\Backup\|Source Path|'"$SRC_BOX"'|Nothing was started.'
+    'Button=Save|C:\Data\|Backup\|Destination Path|'"$DST_BOX"'|Nothing was saved.'
+    'Button=Save|D:Data\|D:\Backup\|Source Path|'"$SRC_BOX"'|Nothing was saved.'
+    'Button=Save|C:\Data\|\Backup\|Destination Path|'"$DST_BOX"'|Nothing was saved.'
+)
+for row in "${partial_cases[@]}"; do
+    IFS='|' read -r button src dst field focus consequence <<<"$row"
+    echo "case: $button with source '$src', destination '$dst'"
+    drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
+    drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
+    real_click "$APP_TITLE" "$button"
+    expect_out "not a full path" "The value of \"$field\" is not a full path, so robocopy.exe would read it against \
+whatever folder happens to be current."$'\r\n'"Please give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. \
+$consequence" msgbox "$APP_TITLE"
+    expect_out "not-a-full-path buttons and icon" 'buttons=ok icon=exclamation' msgbox-info "$APP_TITLE"
+    expect_out "no confirmation" 0 exists 'Continue?' .
+    press_ok "$APP_TITLE"
+    drv wait-focus "$APP_TITLE" "$focus" 5000 || fail "the focus is not on $focus after the box"
+    expect_nothing_lost "$src" "$dst"
+done
+drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Backup\'
 
 # --- A folder name the OEM code page cannot hold: the .cmd file is refused, nothing is written.
 cjk_src='C:\数据\'
