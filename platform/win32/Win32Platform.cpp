@@ -148,11 +148,14 @@ bool isFile(const WIN32_FILE_ATTRIBUTE_DATA& data) {
     return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Creates a file that did not exist before, named after the target, in the target's folder
-// (the final move must not cross volumes). On failure the handle is empty and the last error set.
+// Creates a file that did not exist before in the target's folder (the final move must not cross
+// volumes), under a short name of its own: a suffix on the target's name could take that name
+// past the 255 characters a name may have. On failure the handle is empty and the last error set.
 TemporaryFile createTemporaryBeside(const std::wstring& target) {
     static unsigned counter = 0;
-    const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".";
+    const size_t end = target.find_last_of(L"\\/:");
+    const std::wstring folder = end == std::wstring::npos ? std::wstring() : target.substr(0, end + 1);
+    const std::wstring stem = folder + L"~zkv" + std::to_wstring(GetCurrentProcessId()) + L".";
     TemporaryFile file;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::wstring name = stem + std::to_wstring(++counter) + L".tmp";

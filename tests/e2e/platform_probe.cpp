@@ -206,6 +206,25 @@ void probeReplace(win32::Win32Platform& p, const std::string& dir) {
     check("replaceFile leaves no temporary files", names == std::vector<std::string>{"job.cmd"}, joined(names));
 }
 
+// A command file whose path is past 260 characters and whose name alone is near the 255 that
+// one name may have: replacing it must work, and leave nothing beside it.
+void probeLongReplace(win32::Win32Platform& p, const std::string& dir) {
+    const std::string folder = dir + "\\" + std::string(120, 'd'), inner = folder + "\\" + std::string(120, 'e');
+    CreateDirectoryW(widen(folder).c_str(), nullptr);
+    CreateDirectoryW(widen(inner).c_str(), nullptr);
+    const std::string target = inner + "\\" + std::string(246, 'j') + ".cmd";
+    check("long path is past 260 characters", target.size() > 260, std::to_string(target.size()));
+    checkEqual("replaceFile long path new file result", p.replaceFile(target, "one\r\n"), "");
+    checkEqual("replaceFile long path new file bytes", readFile(target), "one\r\n");
+    checkEqual("replaceFile long path existing result", p.replaceFile(target, "two\r\n"), "");
+    checkEqual("replaceFile long path existing bytes", readFile(target), "two\r\n");
+    const auto names = filesIn(inner);
+    check("replaceFile long path leaves no temporary files",
+          names == std::vector<std::string>{std::string(246, 'j') + ".cmd"}, joined(names));
+    removeFolder(inner);
+    removeFolder(folder);
+}
+
 HKEY createProbeKey() {
     HKEY key = nullptr;
     RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ZentrovaProbe", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
@@ -522,6 +541,7 @@ int wmain(int argc, wchar_t** argv) {
     probeFiles(p, dir);
     probeEncode(p);
     probeReplace(p, dir);
+    probeLongReplace(p, dir);
     probeRegistry(p);
     if (!expectRegistry.empty()) {
         const auto got = p.readMachineRegistry(expectRegistry[0], expectRegistry[1]);
