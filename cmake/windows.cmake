@@ -6,6 +6,9 @@ set(ZKV_STATIC_LINK -static -s -municode -Wl,--gc-sections)
 
 file(GLOB ZKV_WIN_SOURCES CONFIGURE_DEPENDS
   platform/win32/*.cpp ui/win32/*.cpp app/win32/*.cpp)
+# The resource compiler does not report the files that app.rc pulls in, so name them here.
+set_source_files_properties(app/win32/app.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/app/win32/app.manifest;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
 add_executable(ZentrovaKV WIN32 ${ZKV_WIN_SOURCES} app/win32/app.rc)
 target_link_libraries(ZentrovaKV PRIVATE zkv_core comctl32 uxtheme)
 target_link_options(ZentrovaKV PRIVATE ${ZKV_STATIC_LINK} -mwindows)
@@ -28,6 +31,13 @@ add_executable(kvdriver tests/e2e/driver.cpp)
 target_link_libraries(kvdriver PRIVATE user32 gdi32)
 target_link_options(kvdriver PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(kvdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The real platform layer checked from inside Wine, without the window.
+add_executable(platform_probe tests/e2e/platform_probe.cpp platform/win32/Win32Platform.cpp)
+target_include_directories(platform_probe PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(platform_probe PRIVATE comctl32)
+target_link_options(platform_probe PRIVATE ${ZKV_STATIC_LINK})
+set_target_properties(platform_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)
