@@ -34,7 +34,8 @@ platform::SaveDialogSetup commandFileDialogSetup() {
              {"Batch Files (*.bat)", "*.bat"},
              {"Text File (*.txt)", "*.txt"},
              {"All Files (*.*)", "*.*"}},
-            "*.cmd"};
+            "*.cmd",
+            true};
 }
 
 bool isCommandScriptName(std::string_view name) {

@@ -24,6 +24,8 @@ struct SaveDialogSetup {
     std::string defaultExtension;                              // without the dot: "cmd"
     std::vector<std::pair<std::string, std::string>> filters;  // description, pattern
     std::string initialName;                                   // "" = none
+    // The system asks before a chosen existing file is replaced; No returns to the dialog.
+    bool confirmReplace = false;
 };
 
 struct Date {

@@ -248,7 +248,8 @@ std::optional<std::string> Win32Platform::saveFileDialog(const platform::SaveDia
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
     // A cancel and a failure of the dialog itself both leave nothing to save to.
     if (!getSaveFileName(&dialog)) return std::nullopt;
     return narrow(file.c_str());

@@ -2,7 +2,8 @@
 # The command-file export through the real save dialog: the exact bytes written (the
 # confirmation's text and CR LF), ".cmd" added to a name typed without an extension, a "%" in a
 # folder doubled for the command interpreter in a .cmd file but not in a .txt file, a
-# second save replacing the first, and a read-only file refused with a message and left as it was.
+# second save replacing the first only once the system's question is answered Yes (No returns
+# to the dialog and writes nothing), and a read-only file refused with a message and left as it was.
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -36,9 +37,20 @@ for row in "${cases[@]}"; do
 done
 assert_eq "files in the folder" $'job.cmd\njob.txt\nnoext.cmd' "$(LC_ALL=C ls "$dir_unix")"
 
-# Saving again to the same name leaves only the new line.
+# Saving over a file asks first; No returns to the dialog and writes nothing, and neither does
+# a Cancel there.
 drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Other\'
-save_as "$dir_win\\job.cmd"
+cp "$dir_unix/job.cmd" "$SCRATCH/before.cmd"
+save_as "$dir_win\\job.cmd" no
+drv expect 'Save As' 'Edit@1148' text "$dir_win\\job.cmd" 5000 || fail "No did not return to the dialog"
+echo "ok: No returned to the dialog"
+drv click 'Save As' 'Button=Cancel'
+drv wait-gone 'Save As' 10000 || fail "the save dialog stayed open after Cancel"
+cmp "$SCRATCH/before.cmd" "$dir_unix/job.cmd" || fail "the file was changed after No"
+echo "ok: the file is unchanged after No"
+
+# Saving again to the same name, answered Yes, leaves only the new line.
+save_as "$dir_win\\job.cmd" yes
 expect_file "bytes after the second save" "$dir_unix/job.cmd" \
     "robocopy.exe \"C:\\zkv\\100%%\" \"D:\\Other\"$switches"$'\r\n'
 
@@ -48,7 +60,7 @@ run_closed timeout 60 wine attrib +r "$dir_win\\job.cmd" >"$SCRATCH/attrib" 2>&1
 [[ "$(stat -c %A "$dir_unix/job.cmd")" == -r--r--r-- ]] || fail "attrib +r did not make the file read-only"
 cp "$dir_unix/job.cmd" "$SCRATCH/before.cmd"
 drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Third\'
-save_as "$dir_win\\job.cmd"
+save_as "$dir_win\\job.cmd" yes
 drv_get msgbox "$APP_TITLE"
 IFS=$'\n' read -r -d '' line1 line2 reason <<<"${OUT//$'\r\n'/$'\n'}" || true
 assert_eq "refusal, first line" 'The command file could not be saved:' "$line1"

@@ -93,16 +93,28 @@ expect_command() {
 # Taken before and after the checks, so that a run across midnight is told apart.
 today_ymd() { date +%Y%m%d; }
 
+# The system's question before the save dialog replaces a file, as Wine titles it (Windows
+# says "Confirm Save As").
+REPLACE_TITLE='Error'
+
 # Saves through "Save" (on the Job page, shown) and the dialog, typing the name into the
-# dialog's file-name box.
+# dialog's file-name box. With a second argument the name is of an existing file: the system's
+# question must come, and is answered so (yes, or no, which leaves the dialog open).
 save_as() {
-    local name="$1" file_box='Edit@1148'  # edt1 of the standard dialog, inside its name combo
+    local name="$1" replace="${2:-}" file_box='Edit@1148'  # edt1 of the standard dialog, inside its name combo
     real_click "$APP_TITLE" 'Button=Save'
     drv wait-window 'Save As' 10000 || fail "the save dialog did not open"
     expect_out "the first file type" 'Command Files (*.cmd)' get-text 'Save As' 'ComboBox@1136'
     expect_out "the proposed name" '*.cmd' get-text 'Save As' "$file_box"
     real_type 'Save As' "$file_box" "$name"
     real_keys Return
+    if [[ -n "$replace" ]]; then
+        expect_out "the question before replacing" $'File already exists.\nDo you want to replace it?' \
+            msgbox "$REPLACE_TITLE"
+        expect_out "the question's buttons" 'buttons=yes,no icon=exclamation' msgbox-info "$REPLACE_TITLE"
+        drv msgbox-press "$REPLACE_TITLE" "$replace" || fail "cannot answer the question with $replace"
+        [[ "$replace" == yes ]] || return 0
+    fi
     if ! drv wait-gone 'Save As' 10000; then
         drv list-windows >&2 || true
         drv get-text 'Save As' "$file_box" >&2 || true

@@ -73,6 +73,7 @@ TEST_F(CommandFile, EveryPressSetsUpTheDialogAfreshAndCancelWritesNothing) {
     for (const auto& setup : p.saveDialogs) {
         EXPECT_EQ(setup.defaultExtension, "cmd");
         EXPECT_EQ(setup.initialName, "*.cmd");
+        EXPECT_TRUE(setup.confirmReplace);
         EXPECT_EQ(setup.filters, (std::vector<std::pair<std::string, std::string>>{
                                      {"Command Files (*.cmd)", "*.cmd"},
                                      {"Batch Files (*.bat)", "*.bat"},

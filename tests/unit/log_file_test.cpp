@@ -91,6 +91,8 @@ TEST_F(LogFile, BrowseSetsUpTheDialogWithANameFromToday) {
                                      {"Text Files (*.txt)", "*.txt"},
                                      {"All Files (*.*)", "*.*"}}));
         EXPECT_EQ(setup.initialName, c.initialName);
+        // A log file may be chosen to be appended to: no question about replacing it.
+        EXPECT_FALSE(setup.confirmReplace);
         EXPECT_TRUE(a.p.messages.empty());
     }
 }
