@@ -83,6 +83,10 @@ void App::cmdSaveBatch_Click() {
 }
 
 void App::focusAfter(command::Outcome outcome) {
+    // The two boxes are on the General page: a refusal from another tab (Save on the Job page)
+    // brings it to the front, or the focus would go to a box nobody can see.
+    const bool toBox = outcome == command::Outcome::FocusSource || outcome == command::Outcome::FocusDestination;
+    if (toBox && window.tabStripOptions.selected() != 0) window.tabStripOptions.choose(0);
     switch (outcome) {
         case command::Outcome::FocusSource: window.setFocus(window.txtSrcPath); break;
         case command::Outcome::FocusDestination: window.setFocus(window.txtDestPath); break;

@@ -74,3 +74,20 @@ TEST(FullPath, CopyAndSaveRefuseAFolderThatIsNotFullAndGiveItTheFocus) {
         }
     }
 }
+
+// Save is pressed on the Job page: the box the focus goes to must be on the page in front.
+TEST(FullPath, ARefusalOnTheJobPageBringsTheBoxToTheFront) {
+    for (const char* source : {"", "Data\\"}) {
+        SCOPED_TRACE(std::string("source ") + source);
+        AppFixture f;
+        f.w.txtSrcPath.setText(source);
+        f.w.txtDestPath.setText("D:\\Backup\\");
+        f.w.tabStripOptions.choose(5);
+        ASSERT_EQ(f.w.frontPage(), ui::PageId::Job);
+        f.w.cmdSaveBatch.press();
+        EXPECT_EQ(f.w.frontPage(), ui::PageId::General);
+        EXPECT_EQ(f.w.tabStripOptions.selected(), 0);
+        EXPECT_EQ(f.w.focused(), &f.w.txtSrcPath);
+        EXPECT_TRUE(f.p.saveDialogs.empty());
+    }
+}
