@@ -162,6 +162,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot --init failed"
     timeout 120 wineserver -w || true
 fi
+# The dialog font a user's window is designed with, as the tests and make run have it.
+bash "$repo/scripts/wine_fonts.sh" standard >/dev/null || fail "cannot set up the prefix's fonts"
+timeout 120 wineserver -w || true
 # Leftovers of an interrupted bench would share the measurements.
 prefix_server_running && stop_prefix
 # One wineserver for the whole bench, with the prefix's services already up, so that no run pays
