@@ -1470,7 +1470,9 @@ int cmdClipped(const Args& a)
         print(ordinalName(t.top, h) + L" " + line + L"\n");
         ++cut;
     }
-    return cut ? 1 : 0;
+    if (cut)
+        fail(std::to_wstring(cut) + L" captions cut off");
+    return 0;
 }
 
 // The controls that Tab should reach in a window: every shown, enabled control with a tab stop,

@@ -45,7 +45,7 @@ drv() {
     # that changes nothing is asked once more then; anything else is reported as it ended.
     case "$1" in
         get | get-text | expect | expect-all | expect-sel | list | list-windows | focus-of | wait-window | \
-            wait-focus | wait-painted | clipped | seen) tries=2 ;;
+            wait-focus | wait-painted | clipped | misplaced | seen) tries=2 ;;
     esac
     while :; do
         rc=0
