@@ -29,6 +29,14 @@ expect_nothing_lost() {
     [[ ! -e "$RECORD_UNIX" ]] || fail "the engine was started"
 }
 
+# After a refused folder the General page, where the boxes are, is in front.
+general_in_front() {
+    drv expect "$APP_TITLE" SysTabControl32:0 tab 0 5000 || fail "the General tab is not chosen after the box"
+    drv expect "$APP_TITLE" 'Button=Match Destination &Folder to Source Folder' visible 1 5000 ||
+        fail "the General page is not in front after the box"
+    echo "ok: the General page in front"
+}
+
 # Answers a box with OK (the driver waits until it has closed).
 press_ok() {
     drv msgbox-press "$1" ok || fail "cannot answer \"$1\""
@@ -44,12 +52,14 @@ empty_cases=(
 for row in "${empty_cases[@]}"; do
     IFS='|' read -r src dst text focus <<<"$row"
     echo "case: save with source '$src', destination '$dst'"
+    show_page 5 0 'Job'
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
     real_click "$APP_TITLE" 'Button=Save'
     expect_out "save refusal" "$text" msgbox Error
     expect_out "save refusal buttons and icon" 'buttons=ok icon=none' msgbox-info Error
     press_ok Error
+    general_in_front
     drv wait-focus "$APP_TITLE" "$focus" 5000 || fail "the focus is not on $focus after the box"
     expect_nothing_lost "$src" "$dst"
 done
@@ -66,6 +76,7 @@ broken_cases=(
 for row in "${broken_cases[@]}"; do
     IFS='|' read -r button consequence <<<"$row"
     echo "case: $button with a double quote in the source"
+    show_page 5 0 'Job'
     real_click "$APP_TITLE" "$button"
     drv_get msgbox "$APP_TITLE" || fail "no refusal after $button"
     [[ "$OUT" == 'The value of "Source Path" would not reach robocopy.exe as shown'* ]] ||
@@ -91,6 +102,7 @@ partial_cases=(
 for row in "${partial_cases[@]}"; do
     IFS='|' read -r button src dst field focus consequence <<<"$row"
     echo "case: $button with source '$src', destination '$dst'"
+    show_page 5 0 'Job'
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
     real_click "$APP_TITLE" "$button"
@@ -100,9 +112,11 @@ $consequence" msgbox "$APP_TITLE"
     expect_out "not-a-full-path buttons and icon" 'buttons=ok icon=exclamation' msgbox-info "$APP_TITLE"
     expect_out "no confirmation" 0 exists 'Continue?' .
     press_ok "$APP_TITLE"
+    general_in_front
     drv wait-focus "$APP_TITLE" "$focus" 5000 || fail "the focus is not on $focus after the box"
     expect_nothing_lost "$src" "$dst"
 done
+show_page 5 0 'Job'
 drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Backup\'
 
 # --- A folder name the OEM code page cannot hold: the .cmd file is refused, nothing is written.

@@ -10,6 +10,9 @@ set -euo pipefail
 . "$E2E_SRC/window_lib.sh"
 
 start_window_app
+# Both folders given, so that Copy asks "Continue?" (a refused folder would bring General forward).
+drv set-text "$APP_TITLE" Edit:0 'C:\Data\'
+drv set-text "$APP_TITLE" Edit:1 'D:\Backup\'
 
 NON_EMPTY='Button=Copy Non-Empty Sub-Directories'
 ALL_SUBDIRS='Button=Copy All Sub-Directories'
@@ -43,8 +46,8 @@ holds "Copy Options 1 in front" 'Button=Copy Data.' seen 1 "$NON_EMPTY" check 1
 
 # A message box closing is no activation: everything stays as it was.
 drv click "$APP_TITLE" 'Button=&Copy'
-expect_out "empty source message" 'Please select a source directory' msgbox Error
-drv msgbox-press Error ok
+drv wait-window 'Continue?' 10000 || fail "no \"Continue?\" box"
+drv msgbox-press 'Continue?' cancel
 holds "after the message box: Copy Options 1 still in front, nothing reset" SysTabControl32:0 tab 1 \
     'Button=Copy Data.' seen 1 "$MATCH_DEST" seen 0 "$NON_EMPTY" check 1 "$ALL_SUBDIRS" check 0 Edit:0 enabled 1
 
