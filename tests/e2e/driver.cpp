@@ -76,6 +76,25 @@ void writeTo(DWORD which, const std::wstring& text)
 
 void print(const std::wstring& text) { writeTo(STD_OUTPUT_HANDLE, text); }
 
+// Why a command failed, on stderr and also appended to the file named by ZKV_DRIVER_LOG: now and
+// then a failed command's stderr arrives empty under Wine, and the file still tells why.
+void report(const std::wstring& text)
+{
+    writeTo(STD_ERROR_HANDLE, text);
+    wchar_t path[MAX_PATH];
+    DWORD n = GetEnvironmentVariableW(L"ZKV_DRIVER_LOG", path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return;
+    HANDLE f = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return;
+    std::string bytes = toUtf8(text);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+    CloseHandle(f);
+}
+
 std::wstring quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
 
 std::wstring hex(ULONG_PTR v)
@@ -1860,14 +1879,14 @@ int wmain(int argc, wchar_t** argv)
         try {
             return c.run(args);
         } catch (const UsageError& e) {
-            writeTo(STD_ERROR_HANDLE, L"kvdriver " + name + L": " + e.message + L"\n");
+            report(L"kvdriver " + name + L": " + e.message + L"\n");
             return 2;
         } catch (const Failure& e) {
-            writeTo(STD_ERROR_HANDLE, L"kvdriver " + name + L": " + e.message + L"\n");
+            report(L"kvdriver " + name + L": " + e.message + L"\n");
             return 1;
         }
     }
-    writeTo(STD_ERROR_HANDLE, L"kvdriver: unknown command " + quoted(name) + L"\n");
+    report(L"kvdriver: unknown command " + quoted(name) + L"\n");
     printUsage();
     return 2;
 }

@@ -43,16 +43,21 @@ drv() {
     # Twice this session a query ended with exit code 1 and no word from the driver, and the
     # same query a moment later answered: Wine ending the driver, not the driver failing. A query
     # that changes nothing is asked once more then; anything else is reported as it ended.
+    # Setting a text twice leaves what setting it once does, so set-text may be asked again too.
     case "$1" in
         get | get-text | expect | expect-all | expect-sel | list | list-windows | focus-of | wait-window | \
-            wait-focus | wait-painted | clipped | misplaced | seen) tries=2 ;;
+            wait-focus | wait-painted | clipped | misplaced | seen | set-text) tries=2 ;;
     esac
     while :; do
         rc=0
-        run_closed timeout 120 wine "$DRIVER" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
+        : >"$SCRATCH/driver.log"
+        ZKV_DRIVER_LOG="Z:${SCRATCH//\//\\}\\driver.log" run_closed timeout 120 wine "$DRIVER" "$@" \
+            >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
         ((rc != 0)) && [[ ! -s "$SCRATCH/err" ]] || break
-        # A failure that the driver did not explain (Wine itself failing, a timeout) says how it ended.
+        # A failure that the driver did not explain on stderr (Wine itself failing, a timeout) says
+        # how it ended, and what the driver wrote to its log, if anything.
         echo "kvdriver $1: ended with exit code $rc and no message" >&2
+        [[ -s "$SCRATCH/driver.log" ]] && sed 's/^/  its log: /' "$SCRATCH/driver.log" >&2
         ((--tries > 0)) || break
         echo "kvdriver $1: asking once more" >&2
     done
