@@ -28,6 +28,7 @@ add_custom_command(TARGET robocopy_standin POST_BUILD
   COMMAND truncate -s 79871 ${CMAKE_BINARY_DIR}/robocopy_standin_79871.exe)
 
 add_executable(kvdriver tests/e2e/driver.cpp)
+target_include_directories(kvdriver PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(kvdriver PRIVATE user32 gdi32)
 target_link_options(kvdriver PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(kvdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -34,6 +34,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/win32/Gdi.h"
+
 namespace {
 
 constexpr DWORD kPollMs = 20;
@@ -425,13 +427,7 @@ std::vector<DWORD> drawnPixels(int w, int h, Draw draw)
         return px;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bi = win32::topDownBitmapInfo(w, h);
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);
@@ -1764,8 +1760,44 @@ std::wstring tabStripProblem(HWND tab)
            std::to_wstring(want);
 }
 
+bool isCheckBox(HWND h)
+{
+    const LONG type = GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK;
+    return sameNoCase(className(h), L"Button") &&
+           (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE);
+}
+
+// A text box standing in a check box's caption must sit in the caption's blanks: the screen shows
+// no ink of the caption right beside either of its edges. Empty when it does (or stands in none).
+std::wstring captionCovered(HWND edit)
+{
+    RECT e{};
+    GetWindowRect(edit, &e);
+    for (HWND sib = GetWindow(edit, GW_HWNDFIRST); sib; sib = GetWindow(sib, GW_HWNDNEXT)) {
+        RECT c{}, both{};
+        if (sib == edit || !IsWindowVisible(sib) || !isCheckBox(sib))
+            continue;
+        GetWindowRect(sib, &c);
+        if (!IntersectRect(&both, &e, &c))
+            continue;
+        // The middle third of the box's height, clear of a focus rectangle round the caption.
+        const int top = e.top + (e.bottom - e.top) / 3, rows = std::max<int>(1, (e.bottom - e.top) / 3);
+        constexpr int kBeside = 2;
+        for (int x : {(int)e.left - kBeside, (int)e.right}) {
+            for (DWORD p : grabScreen(x, top, kBeside, rows)) {
+                const int light = std::max({(int)(p >> 16) & 0xFF, (int)(p >> 8) & 0xFF, (int)p & 0xFF});
+                if (light < 160)
+                    return L"covers the caption of " + quoted(controlText(sib)) + L": ink beside its " +
+                           (x < e.left ? L"left" : L"right") + L" edge";
+            }
+        }
+    }
+    return L"";
+}
+
 // Shown controls that reach outside their parent's client area (a page outside the window's, a
-// control outside its page), and tab strips whose tabs do not fit with room to spare; fails if any.
+// control outside its page), tab strips whose tabs do not fit with room to spare, and text boxes
+// that cover their check box's caption; fails if any. Wants the window painted.
 int cmdMisplaced(const Args& a)
 {
     Target t = windowArg(a);
@@ -1785,6 +1817,8 @@ int cmdMisplaced(const Args& a)
             problem = L"at " + rectText(r) + L" reaches outside " + rectText(room);
         else if (sameNoCase(className(h), WC_TABCONTROLW))
             problem = tabStripProblem(h);
+        else if (sameNoCase(className(h), L"Edit"))
+            problem = captionCovered(h);
         if (problem.empty())
             continue;
         print(ordinalName(t.top, h) + L" " + quoted(controlText(h)) + L" " + problem + L"\n");
@@ -1843,7 +1877,7 @@ const Command kCommands[] = {
     {L"tree-path", cmdTreePath, L"<title> <sel> [ms]             print the tree's selected item: A > B > C"},
     {L"close", cmdClose, L"<title> [ms]                        close the window as its close control does"},
     {L"clipped", cmdClipped, L"<title> [ms [dpi]]              list shown captions cut off by their control; fails if any"},
-    {L"misplaced", cmdMisplaced, L"<title> [ms]                  list controls outside their parent, tabs that scroll; fails if any"},
+    {L"misplaced", cmdMisplaced, L"<title> [ms]                  controls outside their parent, tabs that scroll, captions covered"},
     {L"dpi-change", cmdDpiChange, L"<title> <old> <new> [ms]     send WM_DPICHANGED with a suggested rectangle"},
     {L"tab-stops", cmdTabStops, L"<title> [ms]                  controls Tab should reach (option buttons aside)"},
     {L"tab-walk", cmdTabWalk, L"<title> [max] [ms]              press Tab round the window: name rect seen"},

@@ -122,11 +122,13 @@ window_size() {
 }
 
 # The layout of a window as a person sees it: no caption cut off by its control, no control
-# outside its page or the window's client area, all tabs in view with room to spare.
+# outside its page or the window's client area, all tabs in view with room to spare, no text box
+# covering the caption it stands in.
 # layout_holds <title> <what> [dpi the program was told of]
 layout_holds() {
     local title="$1" what="$2" dpi="${3:-}"
     drv clipped "$title" ${dpi:+10000 "$dpi"} || fail "captions cut off in $what"
+    drv wait-painted "$title" 10000 || fail "\"$title\" did not finish painting"
     drv misplaced "$title" || fail "controls out of place in $what"
     echo "ok: no caption cut off, every control in place in $what"
 }

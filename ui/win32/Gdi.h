@@ -31,6 +31,18 @@ private:
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
+// The header of a 32-bit top-down device-independent bitmap, for pixels read row by row.
+inline BITMAPINFO topDownBitmapInfo(int width, int height) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
 // The dialog font at a given DPI.
 inline Font dialogFont(UINT dpi, int points = 8, const wchar_t* face = L"MS Shell Dlg 2", bool fixed = false,
                        int weight = FW_NORMAL, bool underline = false) {

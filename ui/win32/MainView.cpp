@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <string>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "command/Messages.h"
 #include "platform/win32/Utf.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/DrawnText.h"
 
 namespace win32 {
 
@@ -283,7 +285,8 @@ RECT MainView::layoutRect(const ui::LayoutRow& row, const Item* before) const {
     return isGapBox(row, before ? before->row : nullptr) ? gapBoxRect(row, *before) : pxRect(row.rect, scale_);
 }
 
-// The check box before the text box in the layout names it; measure where its run of blanks falls.
+// The check box before the text box in the layout names it; find where its run of blanks falls
+// as the caption is drawn.
 RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     RECT r = pxRect(box.rect, scale_);
     std::wstring caption = widen(check.row->caption);
@@ -298,15 +301,25 @@ RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     GetTextExtentPoint32W(dc, L"0", 1, &digit);
     SelectObject(dc, old);
     ReleaseDC(check.hwnd, dc);
+    // Where the text before the blanks ends and the text after them starts, as drawn; the
+    // measured extents where the font cannot be drawn here.
+    int textEnd = before.cx, nextStart = through.cx;
+    const std::vector<bool> head = inkColumns(font_.get(), caption.substr(0, gap));
+    const std::vector<bool> all = inkColumns(font_.get(), caption.substr(0, gapEnd + 1));
+    auto lastInk = std::find(head.rbegin(), head.rend(), true);
+    if (lastInk != head.rend()) {
+        textEnd = static_cast<int>(head.rend() - lastInk);
+        auto nextInk = std::find(all.begin() + std::min<size_t>(all.size(), static_cast<size_t>(textEnd)), all.end(), true);
+        if (nextInk != all.end()) nextStart = static_cast<int>(nextInk - all.begin());
+    }
     RECT c = pxRect(check.row->rect, scale_);
     // The check mark (12 pixels and its border at 96 DPI) and the half digit the button leaves
     // before its text.
     int glyph = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit.cx / 2;
-    // Both ends of the blanks measured, so that rounding per blank does not add up.
     // Two blanks of room on either side absorb the few pixels by which buttons place their text
     // differently from one system and DPI to another.
-    r.left = c.left + glyph + before.cx + 2 * blank.cx;
-    r.right = c.left + glyph + through.cx - 2 * blank.cx;
+    r.left = c.left + glyph + textEnd + 2 * blank.cx;
+    r.right = c.left + glyph + nextStart - 2 * blank.cx;
     r.top = c.top - MulDiv(2, static_cast<int>(dpi_), 96);
     r.bottom = r.top + scale_.y(box.rect.height);
     return r;
