@@ -101,7 +101,8 @@ fi
 truncate -s "$engine_size" "$out/program/robocopy.exe"
 
 export WINEPREFIX="$out/prefix"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=scripts/wine_lib.sh
+. "$repo/scripts/wine_lib.sh"
 
 # The process ids of this prefix's wineservers.
 prefix_servers() {
@@ -123,43 +124,19 @@ stop_prefix() {
     done
 }
 
-xvfb_pid=""
 cleanup() {
     stop_prefix
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # A display of our own, so that nothing else on the machine shares the X server with the runs.
-start_xvfb() {
-    local n
-    for n in $(seq 120 199); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do
-            if DISPLAY=":$n" timeout 5 xwininfo -root >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            kill -0 "$xvfb_pid" 2>/dev/null || break  # lost the race for this display
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=""
-    done
-    return 1
-}
-start_xvfb || fail "could not start Xvfb on a free display"
+start_xvfb 120 /dev/null || fail "could not start Xvfb on a free display"
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "bench: preparing the Wine prefix $WINEPREFIX (once)"
-    timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot --init failed"
+    prepare_prefix /dev/null || fail "wineboot --init failed"
     timeout 120 wineserver -w || true
 fi
 # The dialog font a user's window is designed with, as the tests and make run have it.
@@ -211,15 +188,9 @@ results="$out/results.txt"
 cat "$results"
 
 status=0
-run_meter "$runs" "$out/startmeter.txt" || status=$?
 # Once in a while wine itself ends at once, silently, before the meter has started: that is no
-# failure of the programs, so try once more.
-if [ "$status" -ne 0 ] && [ ! -s "$out/startmeter.txt" ]; then
-    echo "bench: the meter ended at once without a word (exit code $status); starting it again"
-    sleep 2
-    status=0
-    run_meter "$runs" "$out/startmeter.txt" || status=$?
-fi
+# failure of the programs, so it is tried once more.
+again_if_silent 2 "bench: the meter" "$out/startmeter.txt" run_meter "$runs" "$out/startmeter.txt" || status=$?
 tee -a "$results" <"$out/startmeter.txt"
 if [ "$status" -ne 0 ]; then
     fail "a program failed to start (startmeter exit code $status)"

@@ -12,24 +12,21 @@ cp "$repo/build/win/ZentrovaKV.exe" "$run/"
 cp "$repo/build/win/robocopy_standin.exe" "$run/robocopy.exe"
 
 export WINEPREFIX="${WINEPREFIX:-$repo/build/run-prefix}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=scripts/wine_lib.sh
+. "$repo/scripts/wine_lib.sh"
 
-xvfb_pid=""
+XVFB_PID=""
 cleanup() {
-    [ -n "$xvfb_pid" ] && { timeout 20 wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; }
+    [ -n "$XVFB_PID" ] && { timeout 20 wineserver -k 2>/dev/null || true; stop_xvfb; }
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1 && ! xwininfo -root >/dev/null 2>&1; then
-    n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    echo "run: no display found; starting a virtual one (Xvfb :$n)"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+if [ -z "${DISPLAY:-}" ] || ! xwininfo -root >/dev/null 2>&1; then
+    start_xvfb 90 /dev/null || { echo "run: no display, and Xvfb did not come up" >&2; exit 1; }
+    echo "run: no display found; started a virtual one (Xvfb $DISPLAY)"
 fi
-[ -d "$WINEPREFIX" ] || { echo "run: preparing a Wine prefix in $WINEPREFIX (once)"; timeout 180 wineboot --init >/dev/null 2>&1 || true; }
+[ -f "$WINEPREFIX/system.reg" ] || echo "run: preparing a Wine prefix in $WINEPREFIX (once)"
+prepare_prefix /dev/null || true
 # The program's own prefix gets the dialog font the window was designed with; a prefix of yours
 # is left as it is.
 if [ "$WINEPREFIX" = "$repo/build/run-prefix" ]; then
@@ -42,7 +39,7 @@ export ZKV_STANDIN_RECORD="$(winepath -w "$run/last-command.txt" 2>/dev/null || 
 cd "$run"
 wine ZentrovaKV.exe &
 app=$!
-if [ -z "$xvfb_pid" ]; then
+if [ -z "$XVFB_PID" ]; then
     wait "$app" || true
     exit 0
 fi

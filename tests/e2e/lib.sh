@@ -18,8 +18,8 @@ DRIVER="$WIN_BUILD/kvdriver.exe"
 SCREENSHOTS="$REPO/build/screenshots"
 APP_TITLE="Zentrova KV"
 
-# shellcheck source=tests/e2e/run_closed.sh
-. "$E2E_SRC/run_closed.sh"
+# shellcheck source=scripts/wine_lib.sh
+. "$REPO/scripts/wine_lib.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -36,31 +36,28 @@ done
 SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
 STARTED_PIDS=()
 
-# Runs the driver. Its output goes through files, not pipes, and no other descriptor is passed
-# on (see run_closed.sh): the program and Wine's desktop, started from the driver, live on.
+# One run of the driver. Its output goes through files, not pipes, and no other descriptor is
+# passed on (see run_closed.sh): the program and Wine's desktop, started from the driver, live on.
+# Why it failed also goes to driver.log, in case Wine leaves its stderr empty.
+drv_once() {
+    : >"$SCRATCH/driver.log"
+    ZKV_DRIVER_LOG="Z:${SCRATCH//\//\\}\\driver.log" run_closed timeout 120 wine "$DRIVER" "$@" \
+        >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null
+}
+
+# Runs the driver. A query that changes nothing is asked once more when Wine ends it without a
+# word (see again_if_silent); so is set-text, since setting a text twice leaves what setting it
+# once does. Anything else is reported as it ended.
 drv() {
     local rc=0 tries=1
-    # Twice this session a query ended with exit code 1 and no word from the driver, and the
-    # same query a moment later answered: Wine ending the driver, not the driver failing. A query
-    # that changes nothing is asked once more then; anything else is reported as it ended.
-    # Setting a text twice leaves what setting it once does, so set-text may be asked again too.
     case "$1" in
         get | get-text | expect | expect-all | expect-sel | list | list-windows | focus-of | wait-window | \
             wait-focus | wait-painted | clipped | misplaced | seen | set-text) tries=2 ;;
     esac
-    while :; do
-        rc=0
-        : >"$SCRATCH/driver.log"
-        ZKV_DRIVER_LOG="Z:${SCRATCH//\//\\}\\driver.log" run_closed timeout 120 wine "$DRIVER" "$@" \
-            >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null || rc=$?
-        ((rc != 0)) && [[ ! -s "$SCRATCH/err" ]] || break
-        # A failure that the driver did not explain on stderr (Wine itself failing, a timeout) says
-        # how it ended, and what the driver wrote to its log, if anything.
-        echo "kvdriver $1: ended with exit code $rc and no message" >&2
-        [[ -s "$SCRATCH/driver.log" ]] && sed 's/^/  its log: /' "$SCRATCH/driver.log" >&2
-        ((--tries > 0)) || break
-        echo "kvdriver $1: asking once more" >&2
-    done
+    again_if_silent "$tries" "kvdriver $1" "$SCRATCH/err" drv_once "$@" || rc=$?
+    if ((rc != 0)) && [[ ! -s "$SCRATCH/err" && -s "$SCRATCH/driver.log" ]]; then
+        sed 's/^/  its log: /' "$SCRATCH/driver.log" >&2
+    fi
     cat "$SCRATCH/out"
     cat "$SCRATCH/err" >&2
     return "$rc"

@@ -2,16 +2,16 @@
 # Shared by the option scenarios (sourced after lib.sh): real mouse input, page navigation, and
 # the command line as the "Continue?" box shows it.
 
-SRC_BOX='Edit@106'  # txtSrcPath and txtDestPath: the General page is always created first
-DST_BOX='Edit@109'
-
 # Starts the program in a fresh folder with the stand-in beside it and fills both folder boxes.
-# Sets SRC_ARG and DST_ARG, the two folders as the command line carries them.
+# Sets SRC_ARG and DST_ARG, the two folders as the command line carries them, and SRC_BOX and
+# DST_BOX, the selectors of txtSrcPath and txtDestPath (each the control after its label).
 start_with_folders() {
     local folder="$1" record="$2" src="${3:-C:\\Data\\}" dst="${4:-D:\\Backup\\}"
     lay_app "$folder"
     use_record "$record"
     start_app "$folder"
+    SRC_BOX="Edit@$(id_after 'Static=Source Path')"
+    DST_BOX="Edit@$(id_after 'Static=Destination Path')"
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src" || fail "cannot fill the source box"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst" || fail "cannot fill the destination box"
     SRC_ARG="${src%\\}"

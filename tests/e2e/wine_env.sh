@@ -15,47 +15,9 @@ env_file="$e2e_dir/env.sh"
 
 die() { echo "wine_env.sh: $*" >&2; exit 1; }
 
-# shellcheck source=tests/e2e/run_closed.sh
-. "$here/run_closed.sh"
-
-# Quiet Wine, and no offers to install Mono or Gecko.
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=scripts/wine_lib.sh
+. "$repo/scripts/wine_lib.sh"
 export WINEPREFIX="$prefix"
-
-xvfb_alive() {
-    local pid="$1"
-    [[ -n "$pid" && "$(cat "/proc/$pid/comm" 2>/dev/null)" == Xvfb ]]
-}
-
-free_display() {
-    local n
-    for n in $(seq 90 199); do
-        if [[ ! -e "/tmp/.X11-unix/X$n" && ! -e "/tmp/.X$n-lock" ]]; then
-            echo "$n"
-            return 0
-        fi
-    done
-    return 1
-}
-
-start_xvfb() {
-    local n pid
-    n="$(free_display)" || die "no free X display number"
-    run_closed setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_dir/xvfb.log" 2>&1 </dev/null &
-    pid=$!
-    for _ in $(seq 1 250); do  # up to 10 s
-        if [[ -S "/tmp/.X11-unix/X$n" && -f "/tmp/.X$n-lock" ]]; then
-            XVFB_DISPLAY=":$n"
-            XVFB_PID="$(tr -d ' \n' <"/tmp/.X$n-lock")"  # the server writes its own pid there
-            xvfb_alive "$XVFB_PID" && return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.04
-    done
-    kill "$pid" 2>/dev/null || true
-    die "Xvfb :$n did not come up (see $e2e_dir/xvfb.log)"
-}
 
 # Settings that make the prefix behave the same on every run.
 configure_prefix() {
@@ -88,19 +50,14 @@ cmd_start() {
         rm -f "$env_file"
     fi
 
-    start_xvfb
-    export DISPLAY="$XVFB_DISPLAY"
+    start_xvfb 90 "$e2e_dir/xvfb.log" || die "Xvfb did not come up (see $e2e_dir/xvfb.log)"
 
     # One server for all steps, started first so that every Wine process hangs off it and no
     # program start pays for a new one.
     : >"$e2e_dir/wine.log"
     mkdir -p "$prefix"
     run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
-    if [[ ! -f "$prefix/system.reg" ]]; then
-        mkdir -p "$prefix"
-        run_closed timeout 180 wineboot --init >>"$e2e_dir/wine.log" 2>&1 </dev/null ||
-            die "wineboot --init failed (see $e2e_dir/wine.log)"
-    fi
+    prepare_prefix "$e2e_dir/wine.log" || die "wineboot --init failed (see $e2e_dir/wine.log)"
     configure_prefix
 
     cat >"$env_file" <<EOF
@@ -124,14 +81,7 @@ cmd_stop() {
     . "$env_file"
     timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
     timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || true
-    if xvfb_alive "${ZKV_XVFB_PID:-}"; then
-        kill "$ZKV_XVFB_PID"
-        for _ in $(seq 1 100); do
-            xvfb_alive "$ZKV_XVFB_PID" || break
-            sleep 0.05
-        done
-        xvfb_alive "$ZKV_XVFB_PID" && kill -9 "$ZKV_XVFB_PID"
-    fi
+    XVFB_PID="${ZKV_XVFB_PID:-}" stop_xvfb
     rm -f "$env_file"
     echo "wine_env.sh: stopped"
 }
