@@ -61,7 +61,7 @@ title="${BENCH_TITLE:-Zentrova KV}"
 reference_title="${BENCH_REFERENCE_TITLE:-Zentrova Reference}"
 runs="${BENCH_RUNS:-21}"
 cpu="${BENCH_CPU:-0}"
-engine_size=79872
+engine_size="$(cat "$win/engine-size.txt" 2>/dev/null)" || fail "no $win/engine-size.txt (make build-win writes it)"
 
 fail() { echo "bench: $*" >&2; exit 1; }
 

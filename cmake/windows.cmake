@@ -8,15 +8,17 @@ file(GLOB ZKV_WIN_SOURCES CONFIGURE_DEPENDS
   platform/win32/*.cpp ui/win32/*.cpp app/win32/*.cpp)
 # The resource compiler does not report the files that app.rc pulls in, so name them here.
 set_source_files_properties(app/win32/app.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/app/win32/app.manifest;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
+  "${ZKV_GENERATED}/app/win32/app.manifest;${ZKV_GENERATED}/app/Version.h;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
 add_executable(ZentrovaKV WIN32 ${ZKV_WIN_SOURCES} app/win32/app.rc)
 target_link_libraries(ZentrovaKV PRIVATE zkv_core comctl32 uxtheme)
 target_link_options(ZentrovaKV PRIVATE ${ZKV_STATIC_LINK} -mwindows)
 target_compile_options(ZentrovaKV PRIVATE -Wall -Wextra)
 set_target_properties(ZentrovaKV PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# Test tools that run beside the program under Wine; they never ship.
-set(ZKV_ENGINE_SIZE 79872)
+# Test tools that run beside the program under Wine; they never ship. The scenarios and the bench
+# read the engine's size from engine-size.txt.
+file(WRITE ${CMAKE_BINARY_DIR}/engine-size.txt ${ZKV_ENGINE_SIZE})
+math(EXPR zkv_short_engine "${ZKV_ENGINE_SIZE} - 1")
 add_executable(robocopy_standin tests/standin/robocopy_standin.c)
 target_link_libraries(robocopy_standin PRIVATE shell32)
 target_link_options(robocopy_standin PRIVATE -static -s)
@@ -24,8 +26,8 @@ set_target_properties(robocopy_standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMA
 # The engine is recognised by its exact size; a Windows program tolerates trailing bytes.
 add_custom_command(TARGET robocopy_standin POST_BUILD
   COMMAND truncate -s ${ZKV_ENGINE_SIZE} $<TARGET_FILE:robocopy_standin>
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:robocopy_standin> ${CMAKE_BINARY_DIR}/robocopy_standin_79871.exe
-  COMMAND truncate -s 79871 ${CMAKE_BINARY_DIR}/robocopy_standin_79871.exe)
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:robocopy_standin> ${CMAKE_BINARY_DIR}/robocopy_standin_short.exe
+  COMMAND truncate -s ${zkv_short_engine} ${CMAKE_BINARY_DIR}/robocopy_standin_short.exe)
 
 add_executable(kvdriver tests/e2e/driver.cpp)
 target_include_directories(kvdriver PRIVATE ${CMAKE_SOURCE_DIR})
@@ -40,6 +42,4 @@ target_link_libraries(platform_probe PRIVATE comctl32)
 target_link_options(platform_probe PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(platform_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
-  include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)
-endif()
+include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)

@@ -4,11 +4,12 @@
 
 #include <cstdint>
 
+#include "command/EngineSize.h"
 #include "platform/Platform.h"
 
 namespace command {
 
-inline constexpr std::uint64_t kEngineSize = 79872;
+inline constexpr std::uint64_t kEngineSize = ZKV_ENGINE_SIZE;
 inline constexpr platform::ShowState kEngineShowState = platform::ShowState::Maximized;
 
 // The engine is accepted only when its file beside the program is exactly kEngineSize bytes.

@@ -72,7 +72,7 @@ unix_path() {
 }
 
 # Lays out a program folder (Windows path on C:): the program and the stand-in as robocopy.exe.
-# A second argument names another stand-in file (e.g. the 79871-byte one).
+# A second argument names another stand-in file (e.g. the one a byte short).
 lay_app() {
     local folder="$1" engine="${2:-$STANDIN}" dir
     dir="$(unix_path "$folder")"

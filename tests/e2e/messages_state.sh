@@ -177,7 +177,7 @@ quit_app
 
 # --- An engine of the right size that is no program: the start fails with the system's reason.
 bad_folder='C:\zkv\messages-engine'
-head -c 79872 /dev/zero >"$SCRATCH/robocopy.exe"
+head -c "$(cat "$WIN_BUILD/engine-size.txt")" /dev/zero >"$SCRATCH/robocopy.exe"
 lay_app "$bad_folder" "$SCRATCH/robocopy.exe"
 use_record 'C:\zkv\records\messages_engine.txt'
 start_app "$bad_folder"

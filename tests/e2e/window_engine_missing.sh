@@ -18,7 +18,7 @@ truncate -s 79873 "$LONG_ENGINE"
 
 # case | engine file laid beside the program (none: no robocopy.exe)
 cases=(
-    "one byte short|$WIN_BUILD/robocopy_standin_79871.exe"
+    "one byte short|$WIN_BUILD/robocopy_standin_short.exe"
     "one byte long|$LONG_ENGINE"
     "missing|none"
 )

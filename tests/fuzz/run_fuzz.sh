@@ -13,7 +13,6 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 seconds="${1:-10}"
 build="${FUZZ_BUILD:-$repo/build/fuzz}"
 jobs="${FUZZ_JOBS:-2}"
-targets=(masked_edit number_field arguments)
 
 fail() { echo "fuzz: $*" >&2; exit 1; }
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || fail "SECONDS must be a positive number, not '$seconds'"
@@ -27,6 +26,8 @@ timeout 300 cmake -S "$repo/tests/fuzz" -B "$build" -DCMAKE_CXX_COMPILER="$cxx" 
     || fail "configuring $build failed"
 timeout 900 cmake --build "$build" -j"$jobs" >"$build/build.log" 2>&1 || { tail -30 "$build/build.log" >&2; fail "build failed"; }
 
+# The targets as the fuzz build lists them.
+read -r -a targets <<<"$(tr ';' ' ' <"$build/targets.txt")"
 mkdir -p "$build/artifacts"
 passed=0 failed=0
 for t in "${targets[@]}"; do
