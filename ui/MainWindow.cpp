@@ -95,6 +95,16 @@ void MainWindow::setFocus(Control& c) {
     if (observer_) observer_->focusRequested(c);
 }
 
+// A person stepping through the pages expects to go on stepping the other way.
+Control* MainWindow::focusAfterGreying(const Control& greyed) const {
+    for (int i = 0; i < 2; ++i) {
+        if (&greyed != &cmdCopyOptionNext(i)) continue;
+        Button& other = cmdCopyOptionNext(1 - i);
+        return other.enabled() ? &other : nullptr;
+    }
+    return nullptr;
+}
+
 void MainWindow::setStepButtons(bool previous, bool next) {
     cmdCopyOptionNext(0).setEnabled(previous);
     cmdCopyOptionNext(1).setEnabled(next);

@@ -82,6 +82,9 @@ public:
     Control* focused() const { return focused_; }
     // The view reports where the focus went by the user's hand.
     void focusMoved(Control* c) { focused_ = c; }
+    // Which control takes the focus when the focused one turns grey: a step button that runs out
+    // of pages hands it to the other one, if usable. nullptr: the next control in the tab order.
+    Control* focusAfterGreying(const Control& greyed) const;
 
     // Navigation handlers.
     void tabStripOptions_Click();

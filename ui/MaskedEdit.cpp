@@ -79,6 +79,12 @@ void MaskedEdit::setSelection(int start, int count) {
     changed();
 }
 
+int MaskedEdit::caretStop(int position, int step) const {
+    int p = position;
+    while (p >= 0 && p < length() && !isDigitPosition(p)) p += step < 0 ? -1 : 1;
+    return std::max(p, 0);
+}
+
 void MaskedEdit::typeChar(char c) {
     if (isDigit(c)) {
         int at = nextDigitPosition(selStart_);

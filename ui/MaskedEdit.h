@@ -35,6 +35,9 @@ public:
     int selLength() const { return selLength_; }
     // Kept within the text: the start to 0..length, the length to what is left after it.
     void setSelection(int start, int count);
+    // Where a caret moved to `position` by a key comes to rest: never before a literal, but on
+    // past it in the direction moved (`step` -1 going left, +1 otherwise), or at the text's end.
+    int caretStop(int position, int step) const;
 
     // Editing as a person types.
     // A digit replaces the selection (its digits become blank) or overwrites the first digit
