@@ -5,12 +5,11 @@
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/AboutView.h"
 #include "ui/win32/MainView.h"
+#include "ui/win32/Window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The program sits in a user-writable folder beside the engine: load DLLs only from the
-    // system folder, never from our own.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+namespace {
 
+int run(HINSTANCE instance, int showCommand) {
     win32::Win32Platform platform;
     app::App app(platform);
     if (!app.Form_Load()) return 0;  // no engine: the user has been told, the window is never shown
@@ -31,4 +30,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The program sits in a user-writable folder beside the engine: load DLLs only from the
+    // system folder, never from our own.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // A fault outside any window's messages (loading, making the window) is told too.
+    return win32::barrier([&] { return run(instance, showCommand); }, [] { return 1; });
 }

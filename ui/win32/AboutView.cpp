@@ -140,7 +140,9 @@ void AboutView::setHover(bool on) {
     InvalidateRect(email_, nullptr, TRUE);
 }
 
-LRESULT AboutView::handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    // Closed: what is left of the window's messages is the system's.
+    if (!hwnd_) return DefWindowProcW(h, msg, wp, lp);
     switch (msg) {
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE && onActivated) onActivated();
@@ -173,21 +175,6 @@ LRESULT AboutView::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
-}
-
-LRESULT CALLBACK AboutView::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<AboutView*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        self->hwnd_ = h;
-        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (!self || !self->hwnd_) return DefWindowProcW(h, msg, wp, lp);
-    try {
-        return self->handle(msg, wp, lp);
-    } catch (...) {
-        return DefWindowProcW(h, msg, wp, lp);
-    }
 }
 
 LRESULT CALLBACK AboutView::emailProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {

@@ -10,10 +10,11 @@
 #include "platform/Platform.h"
 #include "ui/LayoutScale.h"
 #include "ui/win32/Gdi.h"
+#include "ui/win32/Window.h"
 
 namespace win32 {
 
-class AboutView {
+class AboutView final : public Window {
 public:
     explicit AboutView(platform::Platform& p) : platform_(p) {}
     ~AboutView() { close(); }
@@ -21,15 +22,13 @@ public:
     // Opens the box centred on its owner, or brings the open one forward.
     void open(HWND owner);
     void close();
-    HWND hwnd() const { return hwnd_; }
     bool translate(MSG& msg) { return hwnd_ && IsDialogMessageW(hwnd_, &msg); }
     // Told each time the box becomes the program's active window.
     std::function<void()> onActivated;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK emailProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT handle(UINT, WPARAM, LPARAM);
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM) override;
     void setHover(bool);
     void makeFonts(UINT dpi);
     SIZE windowSize() const;
@@ -37,7 +36,6 @@ private:
     void dpiChanged(UINT dpi, const RECT& suggested);
 
     platform::Platform& platform_;
-    HWND hwnd_ = nullptr;
     HWND email_ = nullptr;
     HWND separator_ = nullptr;
     std::vector<std::pair<const ui::LayoutRow*, HWND>> children_;

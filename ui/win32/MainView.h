@@ -12,11 +12,13 @@
 #include "app/App.h"
 #include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
+#include "ui/win32/ControlKinds.h"
 #include "ui/win32/Gdi.h"
+#include "ui/win32/Window.h"
 
 namespace win32 {
 
-class MainView final : public ui::MainWindowObserver {
+class MainView final : public Window, public ui::MainWindowObserver {
 public:
     explicit MainView(app::App&);
     ~MainView() override;
@@ -25,7 +27,6 @@ public:
     bool create(HINSTANCE);
     // Shows the window and runs the first activation.
     void show(int showCommand);
-    HWND hwnd() const { return hwnd_; }
     // Keyboard handling of the dialog kind (Tab, arrows, access keys) for the main window.
     bool translate(MSG&);
 
@@ -42,18 +43,9 @@ public:
     void focusRequested(ui::Control&) override;
 
 private:
-    struct Item {
-        const ui::LayoutRow* row;
-        ui::Control* control;
-        HWND hwnd;
-    };
-
-    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK pageProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK maskedEditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK sliderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK gapHostProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT handle(UINT, WPARAM, LPARAM);
+    // The main window's messages, and its pages' (they share commands, notifications, colours).
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM) override;
     // Messages that pages and the window share: commands, notifications, colours.
     bool handleChildMessage(UINT, WPARAM, LPARAM, LRESULT&);
 
@@ -63,7 +55,6 @@ private:
     void placeAll();
     SIZE windowSize() const;
     HFONT fontFor(const ui::LayoutRow&) const;
-    void setTabMetrics(HWND tab) const;
     void placeItem(const Item&);
     HWND hwndOf(const ui::Control& c) const;  // its first window, if made
     RECT pageRect() const;
@@ -73,14 +64,13 @@ private:
     RECT gapBoxRect(const ui::LayoutRow& box, const Item& check) const;
     HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
     Item* itemById(int id);
+    // The item of a control window that sent a message, found by its control id.
+    Item* itemOf(HWND from);
     void focusFirstControl();
     void moveFocusOff(const ui::Control& c, HWND h);
-    void onCommand(Item&, int code);
-    void onMaskedKey(Item&, UINT msg, WPARAM);
 
     app::App& app_;
     ui::MainWindow& w_;
-    HWND hwnd_ = nullptr;
     HINSTANCE instance_ = nullptr;
     UINT dpi_ = 96;
     Font font_, fixedFont_;
