@@ -1,5 +1,6 @@
 #include "options/AttribSet.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -9,20 +10,39 @@ namespace {
 
 using slots::SwitchSlots;
 
-// One three-way group per letter, named the set's prefix followed by the letter: option 0 puts
-// the letter in the first switch, option 1 in the second, option 2 in neither.
+using W = ui::MainWindow;
+
+// One three-way group per letter: option 0 puts the letter in the set's first switch, option 1
+// in its second, option 2 in neither.
+struct AttribGroup {
+    char letter;
+    ControlOf<ui::OptionGroup> group;
+};
+
 struct AttribSet {
-    std::string_view groupPrefix;
-    std::string_view letters;
+    std::span<const AttribGroup> groups;  // in letter order
     slots::Slot first;
     std::string_view firstSwitch;
     slots::Slot second;
     std::string_view secondSwitch;
 };
 
-constexpr AttribSet kAddRemove{"optAttribAddSub", "RASHNT", &SwitchSlots::AttribAddSwitch, " /A+:",
+constexpr AttribGroup kAddRemoveGroups[] = {
+    {'R', [](W& w) -> auto& { return w.optAttribAddSubR; }}, {'A', [](W& w) -> auto& { return w.optAttribAddSubA; }},
+    {'S', [](W& w) -> auto& { return w.optAttribAddSubS; }}, {'H', [](W& w) -> auto& { return w.optAttribAddSubH; }},
+    {'N', [](W& w) -> auto& { return w.optAttribAddSubN; }}, {'T', [](W& w) -> auto& { return w.optAttribAddSubT; }},
+};
+constexpr AttribGroup kIncludeExcludeGroups[] = {
+    {'R', [](W& w) -> auto& { return w.optAttribIncExcR; }}, {'A', [](W& w) -> auto& { return w.optAttribIncExcA; }},
+    {'S', [](W& w) -> auto& { return w.optAttribIncExcS; }}, {'H', [](W& w) -> auto& { return w.optAttribIncExcH; }},
+    {'N', [](W& w) -> auto& { return w.optAttribIncExcN; }}, {'T', [](W& w) -> auto& { return w.optAttribIncExcT; }},
+    {'C', [](W& w) -> auto& { return w.optAttribIncExcC; }}, {'E', [](W& w) -> auto& { return w.optAttribIncExcE; }},
+    {'O', [](W& w) -> auto& { return w.optAttribIncExcO; }},
+};
+
+constexpr AttribSet kAddRemove{kAddRemoveGroups, &SwitchSlots::AttribAddSwitch, " /A+:",
                                &SwitchSlots::AttribRemoveSwitch, " /A-:"};
-constexpr AttribSet kIncludeExclude{"optAttribIncExc", "RASHNTCEO", &SwitchSlots::AttribIncludeSwitch, " /IA:",
+constexpr AttribSet kIncludeExclude{kIncludeExcludeGroups, &SwitchSlots::AttribIncludeSwitch, " /IA:",
                                     &SwitchSlots::AttribExcludeSwitch, " /XA:"};
 
 std::string withPrefix(std::string_view prefix, const std::string& letters) {
@@ -31,10 +51,10 @@ std::string withPrefix(std::string_view prefix, const std::string& letters) {
 
 void build(Context& c, const AttribSet& set) {
     std::string first, second;
-    for (char letter : set.letters) {
-        const int selected = c.w.get<ui::OptionGroup>(std::string(set.groupPrefix) + letter).selected();
-        if (selected == 0) first += letter;
-        else if (selected == 1) second += letter;
+    for (const AttribGroup& g : set.groups) {
+        const int selected = g.group(c.w).selected();
+        if (selected == 0) first += g.letter;
+        else if (selected == 1) second += g.letter;
     }
     c.s.*set.first = withPrefix(set.firstSwitch, first);
     c.s.*set.second = withPrefix(set.secondSwitch, second);
@@ -44,5 +64,12 @@ void build(Context& c, const AttribSet& set) {
 
 void BuildAttribAddRemove(Context& c) { build(c, kAddRemove); }
 void BuildAttribIncludeExclude(Context& c) { build(c, kIncludeExclude); }
+
+// Any group of a set rebuilds the whole set.
+void wireAttribSets(Context& c) {
+    for (const AttribGroup& g : kAddRemoveGroups) g.group(c.w).onClick = [&c](int) { BuildAttribAddRemove(c); };
+    for (const AttribGroup& g : kIncludeExcludeGroups)
+        g.group(c.w).onClick = [&c](int) { BuildAttribIncludeExclude(c); };
+}
 
 }  // namespace options

@@ -1,22 +1,20 @@
-// Option groups whose selected index names one switch (or none), the directory-level box beside
-// the subdirectory group, and the attribute groups gathered by modAttribSet.
-#include <array>
+// Option groups whose selected index names one switch (or none), and the directory-level box
+// beside the subdirectory group. The attribute groups are gathered by modAttribSet (AttribSet.cpp).
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "options/AttribSet.h"
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
 namespace {
 
 using slots::SwitchSlots;
+using W = ui::MainWindow;
 
 struct ChoiceGroup {
-    std::string_view group;
+    ControlOf<ui::OptionGroup> group;
     slots::Slot slot;
     std::span<const std::string_view> texts;  // by index; "" for a choice without a switch
 };
@@ -28,12 +26,12 @@ constexpr std::string_view kExtraLonelyTexts[] = {" /XX", " /XL", ""};
 constexpr std::string_view kArchiveTexts[] = {" /A", " /M", ""};
 
 constexpr ChoiceGroup kGroups[] = {
-    {"optCopyMode", &SwitchSlots::CopyModeSwitch, kCopyModeTexts},
-    {"optFileExcl", &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts},
-    {"optExclXtraLoneLy", &SwitchSlots::ExcludeExtraLonelySwitch, kExtraLonelyTexts},
-    {"optFileAddA", &SwitchSlots::ArchiveSwitch, kArchiveTexts},
+    {[](W& w) -> auto& { return w.optCopyMode; }, &SwitchSlots::CopyModeSwitch, kCopyModeTexts},
+    {[](W& w) -> auto& { return w.optFileExcl; }, &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts},
+    {[](W& w) -> auto& { return w.optExclXtraLoneLy; }, &SwitchSlots::ExcludeExtraLonelySwitch, kExtraLonelyTexts},
+    {[](W& w) -> auto& { return w.optFileAddA; }, &SwitchSlots::ArchiveSwitch, kArchiveTexts},
 };
-constexpr ChoiceGroup kSubdir{"optSub", &SwitchSlots::SubdirSwitch, kSubdirTexts};
+constexpr ChoiceGroup kSubdir{[](W& w) -> auto& { return w.optSub; }, &SwitchSlots::SubdirSwitch, kSubdirTexts};
 
 constexpr std::string_view kLevelSwitch = " /LEV:";
 
@@ -43,18 +41,13 @@ void applyChoice(Context& c, const ChoiceGroup& g, int index) {
     c.s.*g.slot = std::string(g.texts[static_cast<std::size_t>(index)]);
 }
 
-template <std::size_t I>
-void choice_Click(Context& c, int index) {
-    applyChoice(c, kGroups[I], index);
-}
-
 // Either choice greys the level box; a level already chosen stays on the command line.
 void optSub_Click(Context& c, int index) {
     applyChoice(c, kSubdir, index);
     c.w.txtDirLev.setEnabled(false);
 }
 
-void chkLev_Click(Context& c, int) {
+void chkLev_Click(Context& c) {
     ui::TextBox& levels = c.w.txtDirLev;
     if (c.w.chkLev.checked()) {
         levels.setEnabled(true);
@@ -68,42 +61,17 @@ void chkLev_Click(Context& c, int) {
 }
 
 // The text goes in as typed, while the level box is checked; an empty text gives " /LEV:".
-void txtDirLev_Change(Context& c, int) {
+void txtDirLev_Change(Context& c) {
     if (c.w.chkLev.checked()) c.s.LevelSwitch = std::string(kLevelSwitch) + c.w.txtDirLev.text();
 }
 
-void optAttribAddSub_Click(Context& c, int) { BuildAttribAddRemove(c); }
-void optAttribIncExc_Click(Context& c, int) { BuildAttribIncludeExclude(c); }
-
-template <std::size_t... I>
-constexpr auto makeBindings(std::index_sequence<I...>) {
-    return std::to_array<Binding>({
-        {kGroups[I].group, Event::Click, choice_Click<I>}...,
-        {"optSub", Event::Click, optSub_Click},
-        {"chkLev", Event::Click, chkLev_Click},
-        {"txtDirLev", Event::Change, txtDirLev_Change},
-        {"optAttribAddSubR", Event::Click, optAttribAddSub_Click},
-        {"optAttribAddSubA", Event::Click, optAttribAddSub_Click},
-        {"optAttribAddSubS", Event::Click, optAttribAddSub_Click},
-        {"optAttribAddSubH", Event::Click, optAttribAddSub_Click},
-        {"optAttribAddSubN", Event::Click, optAttribAddSub_Click},
-        {"optAttribAddSubT", Event::Click, optAttribAddSub_Click},
-        {"optAttribIncExcR", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcA", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcS", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcH", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcN", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcT", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcC", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcE", Event::Click, optAttribIncExc_Click},
-        {"optAttribIncExcO", Event::Click, optAttribIncExc_Click},
-    });
-}
-
-constexpr auto kBindings = makeBindings(std::make_index_sequence<std::size(kGroups)>{});
-
 }  // namespace
 
-std::span<const Binding> choiceGroupBindings() { return kBindings; }
+void wireChoiceGroups(Context& c) {
+    for (const ChoiceGroup& g : kGroups) g.group(c.w).onClick = [&c, &g](int index) { applyChoice(c, g, index); };
+    c.w.optSub.onClick = [&c](int index) { optSub_Click(c, index); };
+    c.w.chkLev.onClick = [&c] { chkLev_Click(c); };
+    c.w.txtDirLev.onChange = [&c] { txtDirLev_Change(c); };
+}
 
 }  // namespace options

@@ -1,34 +1,33 @@
 // The six copy-flag boxes: one letter slot each behind the prefix " /COPY:", which stands on
 // the command line exactly while at least one letter does. Checking data checks timestamps,
 // unchecking it unchecks them; timestamps never change data.
-#include <array>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
 namespace {
 
 using slots::SwitchSlots;
+using W = ui::MainWindow;
 
 constexpr std::string_view kCopyPrefix = " /COPY:";
 
 struct Flag {
-    std::string_view control;
+    ControlOf<ui::CheckBox> box;
     slots::Slot slot;
     std::string_view letter;
 };
 
 // Every box but data, which also drives timestamps.
 constexpr Flag kLetterFlags[] = {
-    {"chkAttrib", &SwitchSlots::CopyFlagA, "A"},
-    {"chkTimestamps", &SwitchSlots::CopyFlagT, "T"},
-    {"chkAcls", &SwitchSlots::CopyFlagS, "S"},
-    {"chkOwnership", &SwitchSlots::CopyFlagO, "O"},
-    {"chkAudit", &SwitchSlots::CopyFlagU, "U"},
+    {[](W& w) -> auto& { return w.chkAttrib; }, &SwitchSlots::CopyFlagA, "A"},
+    {[](W& w) -> auto& { return w.chkTimestamps; }, &SwitchSlots::CopyFlagT, "T"},
+    {[](W& w) -> auto& { return w.chkAcls; }, &SwitchSlots::CopyFlagS, "S"},
+    {[](W& w) -> auto& { return w.chkOwnership; }, &SwitchSlots::CopyFlagO, "O"},
+    {[](W& w) -> auto& { return w.chkAudit; }, &SwitchSlots::CopyFlagU, "U"},
 };
 
 void recomputePrefix(SwitchSlots& s) {
@@ -40,7 +39,7 @@ void recomputePrefix(SwitchSlots& s) {
 }
 
 void applyLetter(Context& c, const Flag& f) {
-    if (c.w.get<ui::CheckBox>(f.control).checked()) {
+    if (f.box(c.w).checked()) {
         c.s.*f.slot = std::string(f.letter);
         c.s.CopyPrefix = std::string(kCopyPrefix);
         return;
@@ -49,13 +48,8 @@ void applyLetter(Context& c, const Flag& f) {
     recomputePrefix(c.s);
 }
 
-template <std::size_t I>
-void letter_Click(Context& c, int) {
-    applyLetter(c, kLetterFlags[I]);
-}
-
 // Setting timestamps runs their own rule at once, before the prefix is settled here.
-void chkData_Click(Context& c, int) {
+void chkData_Click(Context& c) {
     const bool on = c.w.chkData.checked();
     c.s.CopyFlagD = std::string(on ? "D" : "");
     c.s.CopyFlagT = std::string(on ? "T" : "");
@@ -64,18 +58,11 @@ void chkData_Click(Context& c, int) {
     else recomputePrefix(c.s);
 }
 
-template <std::size_t... I>
-constexpr auto makeBindings(std::index_sequence<I...>) {
-    return std::to_array<Binding>({
-        {"chkData", Event::Click, chkData_Click},
-        {kLetterFlags[I].control, Event::Click, letter_Click<I>}...,
-    });
-}
-
-constexpr auto kBindings = makeBindings(std::make_index_sequence<std::size(kLetterFlags)>{});
-
 }  // namespace
 
-std::span<const Binding> copyFlagBindings() { return kBindings; }
+void wireCopyFlags(Context& c) {
+    c.w.chkData.onClick = [&c] { chkData_Click(c); };
+    for (const Flag& f : kLetterFlags) f.box(c.w).onClick = [&c, &f] { applyLetter(c, f); };
+}
 
 }  // namespace options

@@ -8,16 +8,17 @@
 #include <string>
 #include <string_view>
 
-#include "options/Binding.h"
 
 namespace options {
 
 namespace {
 
 using slots::SwitchSlots;
+using W = ui::MainWindow;
 
 struct DateLimit {
-    std::string_view calendar, box;
+    ControlOf<ui::Calendar> calendar;
+    ControlOf<ui::CheckBox> box;
     slots::Slot slot;
     std::string_view switchText;
     std::string_view caption;
@@ -25,14 +26,14 @@ struct DateLimit {
 
 // In page order.
 constexpr DateLimit kLimits[] = {
-    {"calMaxAge", "chkMaxAgeEnable", &SwitchSlots::MaxAgeSwitch, " /MAXAGE:",
-     "MAXimum file AGE - exclude files older than n days/date."},
-    {"calMinAge", "chkMinAgeEnable", &SwitchSlots::MinAgeSwitch, " /MINAGE:",
-     "MINimum file AGE - exclude files newer than n days/date."},
-    {"calMaxLad", "chkMaxLadEnable", &SwitchSlots::MaxLadSwitch, " /MAXLAD:",
-     "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
-    {"calMinLad", "chkMinLadEnable", &SwitchSlots::MinLadSwitch, " /MINLAD:",
-     "MINimum Last Access Date - exclude files used since YYYYMMDD."},
+    {[](W& w) -> auto& { return w.calMaxAge; }, [](W& w) -> auto& { return w.chkMaxAgeEnable; },
+     &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."},
+    {[](W& w) -> auto& { return w.calMinAge; }, [](W& w) -> auto& { return w.chkMinAgeEnable; },
+     &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."},
+    {[](W& w) -> auto& { return w.calMaxLad; }, [](W& w) -> auto& { return w.chkMaxLadEnable; },
+     &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
+    {[](W& w) -> auto& { return w.calMinLad; }, [](W& w) -> auto& { return w.chkMinLadEnable; },
+     &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."},
 };
 constexpr int kLastPage = static_cast<int>(std::size(kLimits)) - 1;
 
@@ -44,15 +45,9 @@ std::string yyyymmdd(const platform::Date& d) {
 
 // Hiding a limit's box keeps its value and slot, so any mix of limits can be on at once.
 void limitClick(Context& c, const DateLimit& limit) {
-    bool on = c.w.get<ui::CheckBox>(limit.box).checked();
-    c.s.*limit.slot = on ? std::string(limit.switchText) + yyyymmdd(c.w.get<ui::Calendar>(limit.calendar).date())
-                         : std::string();
+    bool on = limit.box(c.w).checked();
+    c.s.*limit.slot = on ? std::string(limit.switchText) + yyyymmdd(limit.calendar(c.w).date()) : std::string();
 }
-
-void chkMaxAgeEnable_Click(Context& c, int) { limitClick(c, kLimits[0]); }
-void chkMinAgeEnable_Click(Context& c, int) { limitClick(c, kLimits[1]); }
-void chkMaxLadEnable_Click(Context& c, int) { limitClick(c, kLimits[2]); }
-void chkMinLadEnable_Click(Context& c, int) { limitClick(c, kLimits[3]); }
 
 void cmdCalSelect_Click(Context& c, int index) {
     int page = c.w.DateLimitPage + (index == 0 ? -1 : 1);
@@ -61,28 +56,22 @@ void cmdCalSelect_Click(Context& c, int index) {
     showDateLimitPage(c);
 }
 
-constexpr Binding kBindings[] = {
-    {"chkMaxAgeEnable", Event::Click, chkMaxAgeEnable_Click},
-    {"chkMinAgeEnable", Event::Click, chkMinAgeEnable_Click},
-    {"chkMaxLadEnable", Event::Click, chkMaxLadEnable_Click},
-    {"chkMinLadEnable", Event::Click, chkMinLadEnable_Click},
-    {"cmdCalSelect(0)", Event::Click, cmdCalSelect_Click},
-    {"cmdCalSelect(1)", Event::Click, cmdCalSelect_Click},
-};
-
 }  // namespace
 
 void showDateLimitPage(Context& c) {
     const int page = c.w.DateLimitPage;
     c.w.cmdCalSelect(0).setEnabled(page > 0);
     c.w.cmdCalSelect(1).setEnabled(page < kLastPage);
-    for (int i = 0; i <= kLastPage; ++i) c.w.get<ui::CheckBox>(kLimits[i].box).setVisible(i == page);
-    for (int i = 0; i <= kLastPage; ++i) c.w.get<ui::CheckBox>(kLimits[i].box).setEnabled(i == page);
-    for (int i = 0; i <= kLastPage; ++i) c.w.get<ui::Calendar>(kLimits[i].calendar).setVisible(i == page);
+    for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setVisible(i == page);
+    for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setEnabled(i == page);
+    for (int i = 0; i <= kLastPage; ++i) kLimits[i].calendar(c.w).setVisible(i == page);
     if (page >= 0 && page <= kLastPage)
         c.w.page(ui::PageId::DateLimits).setCaption(std::string(kLimits[page].caption));
 }
 
-std::span<const Binding> dateLimitBindings() { return kBindings; }
+void wireDateLimits(Context& c) {
+    for (const DateLimit& limit : kLimits) limit.box(c.w).onClick = [&c, &limit] { limitClick(c, limit); };
+    for (int i : {0, 1}) c.w.cmdCalSelect(i).onClick = [&c, i] { cmdCalSelect_Click(c, i); };
+}
 
 }  // namespace options

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
@@ -12,37 +12,57 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 using slots::SwitchSlots;
+using W = ui::MainWindow;
 
 constexpr std::string_view kInvalidTitle = "Invalid Entry";
 constexpr std::string_view kInvalidText = "Please Enter An Integer.";
 
 // A check box that switches on a text field whose text goes into one slot behind a switch.
 struct ValueField {
-    std::string_view box, field;
+    ControlOf<ui::CheckBox> box;
+    ControlOf<ui::TextBox> field;
     slots::Slot slot;
     std::string_view switchText;
 };
 
-constexpr ValueField kIpg{"chkIpg", "txtIpg", &SwitchSlots::IpgSwitch, " /IPG:"};
-constexpr ValueField kMon{"chkMon", "txtMon", &SwitchSlots::MonSwitch, " /MON:"};
-constexpr ValueField kMot{"chkMot", "txtMot", &SwitchSlots::MotSwitch, " /MOT:"};
-constexpr ValueField kMinSize{"chkMinFileSize", "txtMinFileSize", &SwitchSlots::MinSizeSwitch, " /MIN:"};
-constexpr ValueField kMaxSize{"chkMaxFileSize", "txtMaxFileSize", &SwitchSlots::MaxSizeSwitch, " /MAX:"};
+// The number fields take any number the locale reads.
+constexpr ValueField kNumberFields[] = {
+    {[](W& w) -> auto& { return w.chkIpg; }, [](W& w) -> auto& { return w.txtIpg; }, &SwitchSlots::IpgSwitch, " /IPG:"},
+    {[](W& w) -> auto& { return w.chkMon; }, [](W& w) -> auto& { return w.txtMon; }, &SwitchSlots::MonSwitch, " /MON:"},
+    {[](W& w) -> auto& { return w.chkMot; }, [](W& w) -> auto& { return w.txtMot; }, &SwitchSlots::MotSwitch, " /MOT:"},
+};
+// The size fields take free text.
+constexpr ValueField kSizeFields[] = {
+    {[](W& w) -> auto& { return w.chkMinFileSize; }, [](W& w) -> auto& { return w.txtMinFileSize; },
+     &SwitchSlots::MinSizeSwitch, " /MIN:"},
+    {[](W& w) -> auto& { return w.chkMaxFileSize; }, [](W& w) -> auto& { return w.txtMaxFileSize; },
+     &SwitchSlots::MaxSizeSwitch, " /MAX:"},
+};
 
-ui::CheckBox& boxOf(Context& c, const ValueField& f) { return c.w.get<ui::CheckBox>(f.box); }
-ui::TextBox& fieldOf(Context& c, const ValueField& f) { return c.w.get<ui::TextBox>(f.field); }
+// An exclusion list, in the engine's own syntax.
+struct ListField {
+    ControlOf<ui::TextBox> field;
+    slots::Slot slot;
+    std::string_view switchText;
+};
 
-// The slot as the field's text gives it: empty for an empty field, else the switch and the text as typed.
-void setFromText(Context& c, const ValueField& f) {
-    const std::string& text = fieldOf(c, f).text();
-    c.s.*f.slot = text.empty() ? std::string() : std::string(f.switchText) + text;
+constexpr ListField kListFields[] = {
+    {[](W& w) -> auto& { return w.txtDirExclName; }, &SwitchSlots::ExcludeDirsSwitch, " /XD "},
+    {[](W& w) -> auto& { return w.txtFileExclName; }, &SwitchSlots::ExcludeFilesSwitch, " /XF "},
+};
+
+// A slot as a field's text gives it: empty for an empty field, else the switch and the text as typed.
+std::string switchWith(std::string_view switchText, const std::string& text) {
+    return text.empty() ? std::string() : std::string(switchText) + text;
 }
+
+void setFromText(Context& c, const ValueField& f) { c.s.*f.slot = switchWith(f.switchText, f.field(c.w).text()); }
 
 // Number fields: checking whitens the field and gives it the focus; unchecking greys and
 // empties it, and emptying it empties the slot through its change rule.
 void numberBoxClick(Context& c, const ValueField& f) {
-    ui::TextBox& field = fieldOf(c, f);
-    if (boxOf(c, f).checked()) {
+    ui::TextBox& field = f.field(c.w);
+    if (f.box(c.w).checked()) {
         field.setEnabled(true);
         field.setBackColour(ui::kWhite);
         c.w.setFocus(field);
@@ -56,7 +76,7 @@ void numberBoxClick(Context& c, const ValueField& f) {
 // Runs on every change, so a text is judged at each keystroke: one that the locale does not
 // read as a number is refused there, and the field starts again empty.
 void numberFieldChange(Context& c, const ValueField& f) {
-    ui::TextBox& field = fieldOf(c, f);
+    ui::TextBox& field = f.field(c.w);
     if (field.text().empty() || c.p.isLocaleNumber(field.text())) {
         setFromText(c, f);
         return;
@@ -70,8 +90,8 @@ void numberFieldChange(Context& c, const ValueField& f) {
 // takes up what the field already holds and unchecking drops it from the command line while
 // the field keeps it for later.
 void sizeBoxClick(Context& c, const ValueField& f) {
-    ui::TextBox& field = fieldOf(c, f);
-    if (boxOf(c, f).checked()) {
+    ui::TextBox& field = f.field(c.w);
+    if (f.box(c.w).checked()) {
         field.setEnabled(true);
         setFromText(c, f);
         c.w.setFocus(field);
@@ -82,66 +102,40 @@ void sizeBoxClick(Context& c, const ValueField& f) {
 }
 
 void sizeFieldChange(Context& c, const ValueField& f) {
-    if (boxOf(c, f).checked()) setFromText(c, f);
+    if (f.box(c.w).checked()) setFromText(c, f);
 }
-
-void chkIpg_Click(Context& c, int) { numberBoxClick(c, kIpg); }
-void chkMon_Click(Context& c, int) { numberBoxClick(c, kMon); }
-void chkMot_Click(Context& c, int) { numberBoxClick(c, kMot); }
-void txtIpg_Change(Context& c, int) { numberFieldChange(c, kIpg); }
-void txtMon_Change(Context& c, int) { numberFieldChange(c, kMon); }
-void txtMot_Change(Context& c, int) { numberFieldChange(c, kMot); }
-
-void chkMinFileSize_Click(Context& c, int) { sizeBoxClick(c, kMinSize); }
-void chkMaxFileSize_Click(Context& c, int) { sizeBoxClick(c, kMaxSize); }
-void txtMinFileSize_Change(Context& c, int) { sizeFieldChange(c, kMinSize); }
-void txtMaxFileSize_Change(Context& c, int) { sizeFieldChange(c, kMaxSize); }
 
 // Sliders: the label shows the position at every move; the slot takes it at every completed
 // move, by mouse or by keyboard alike.
 void setRetry(Context& c) { c.s.RetrySwitch = " /R:" + std::to_string(c.w.sldRetry.position()); }
 
-void sldRetry_Scroll(Context& c, int) {
+void sldRetry_Scroll(Context& c) {
     c.w.lblRetryVal.setCaption(std::to_string(c.w.sldRetry.position()));
     setRetry(c);
 }
-void sldRetry_MouseUp(Context& c, int) { setRetry(c); }
-void sldWait_Scroll(Context& c, int) {
+void sldWait_Scroll(Context& c) {
     c.w.lblWaitVal.setCaption(std::to_string(c.w.sldWait.position()));
     c.s.WaitSwitch = " /W:" + std::to_string(c.w.sldWait.position());
 }
 
-// Exclusion lists: written in the engine's own syntax and passed on whole when the field is left.
-void setList(Context& c, const ui::TextBox& field, slots::Slot slot, std::string_view switchText) {
-    c.s.*slot = field.text().empty() ? std::string() : std::string(switchText) + field.text();
-}
-void txtDirExclName_LostFocus(Context& c, int) {
-    setList(c, c.w.txtDirExclName, &SwitchSlots::ExcludeDirsSwitch, " /XD ");
-}
-void txtFileExclName_LostFocus(Context& c, int) {
-    setList(c, c.w.txtFileExclName, &SwitchSlots::ExcludeFilesSwitch, " /XF ");
-}
-
-constexpr Binding kBindings[] = {
-    {"chkIpg", Event::Click, chkIpg_Click},
-    {"txtIpg", Event::Change, txtIpg_Change},
-    {"chkMon", Event::Click, chkMon_Click},
-    {"txtMon", Event::Change, txtMon_Change},
-    {"chkMot", Event::Click, chkMot_Click},
-    {"txtMot", Event::Change, txtMot_Change},
-    {"chkMinFileSize", Event::Click, chkMinFileSize_Click},
-    {"txtMinFileSize", Event::Change, txtMinFileSize_Change},
-    {"chkMaxFileSize", Event::Click, chkMaxFileSize_Click},
-    {"txtMaxFileSize", Event::Change, txtMaxFileSize_Change},
-    {"sldRetry", Event::Scroll, sldRetry_Scroll},
-    {"sldRetry", Event::MouseUp, sldRetry_MouseUp},
-    {"sldWait", Event::Scroll, sldWait_Scroll},
-    {"txtDirExclName", Event::LostFocus, txtDirExclName_LostFocus},
-    {"txtFileExclName", Event::LostFocus, txtFileExclName_LostFocus},
-};
+// Exclusion lists are passed on whole when the field is left.
+void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.switchText, f.field(c.w).text()); }
 
 }  // namespace
 
-std::span<const Binding> numericInputBindings() { return kBindings; }
+void wireNumericInputs(Context& c) {
+    for (const ValueField& f : kNumberFields) {
+        f.box(c.w).onClick = [&c, &f] { numberBoxClick(c, f); };
+        f.field(c.w).onChange = [&c, &f] { numberFieldChange(c, f); };
+    }
+    for (const ValueField& f : kSizeFields) {
+        f.box(c.w).onClick = [&c, &f] { sizeBoxClick(c, f); };
+        f.field(c.w).onChange = [&c, &f] { sizeFieldChange(c, f); };
+    }
+    c.w.sldRetry.onScroll = [&c] { sldRetry_Scroll(c); };
+    c.w.sldRetry.onMouseUp = [&c] { setRetry(c); };
+    c.w.sldWait.onScroll = [&c] { sldWait_Scroll(c); };
+    for (const ListField& f : kListFields) f.field(c.w).onLostFocus = [&c, &f] { listLostFocus(c, f); };
+}
 
 }  // namespace options

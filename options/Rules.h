@@ -1,6 +1,6 @@
 // The option rules: what each control writes into its slots, which other controls it sets, and
-// which messages it shows. Each family of rules lives in its own source; wireRules attaches them
-// all to their controls' events from one table.
+// which messages it shows. Each family of rules lives in its own source, with a table that names
+// its controls, and attaches its own rows; wireRules attaches every family.
 #pragma once
 
 #include "platform/Platform.h"
@@ -15,7 +15,23 @@ struct Context {
     platform::Platform& p;
 };
 
+// How a table row names a control of the window: a function that returns it, so a misspelt
+// control is a build error. The window holds its controls as references, which a pointer to
+// member cannot name.
+template <class T>
+using ControlOf = T& (*)(ui::MainWindow&);
+
 // Attaches every option rule to its control's event. The context must outlive the window.
 void wireRules(Context&);
+
+// Each family attaches the rules of its own controls.
+void wireToggles(Context&);         // plain switch toggles, security, destructive options
+void wireCopyFlags(Context&);       // the six copy flags
+void wireChoiceGroups(Context&);    // option groups and directory levels
+void wireAttribSets(Context&);      // the attribute groups
+void wireNumericInputs(Context&);   // number and size fields, sliders, exclusion lists
+void wireRunHours(Context&);        // the run-hours window
+void wireDateLimits(Context&);      // the four date limits and their page steps
+void wireLogFile(Context&);         // the log file name, mode and browse
 
 }  // namespace options

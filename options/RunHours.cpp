@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "command/Messages.h"
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
@@ -72,7 +72,7 @@ constexpr RangeCheck kRangeChecks[] = {
 
 void selectPart(ui::MaskedEdit& field, Part p) { field.setSelection(kPartStart[p], kPartLength); }
 
-void chkRunHours_Click(Context& c, int) {
+void chkRunHours_Click(Context& c) {
     ui::MaskedEdit& field = c.w.mskEdRunHours;
     c.s.RunHoursSwitch = "";
     bool on = c.w.chkRunHours.checked();
@@ -116,13 +116,11 @@ void mskEdRunHours_KeyUp(Context& c, int key) {
     selectPart(field, EM);
 }
 
-constexpr Binding kBindings[] = {
-    {"chkRunHours", Event::Click, chkRunHours_Click},
-    {"mskEdRunHours", Event::KeyUp, mskEdRunHours_KeyUp},
-};
-
 }  // namespace
 
-std::span<const Binding> runHoursBindings() { return kBindings; }
+void wireRunHours(Context& c) {
+    c.w.chkRunHours.onClick = [&c] { chkRunHours_Click(c); };
+    c.w.mskEdRunHours.onKeyUp = [&c](int key) { mskEdRunHours_KeyUp(c, key); };
+}
 
 }  // namespace options

@@ -1,11 +1,9 @@
 // Check boxes that stand for one switch each: checked puts the switch text in the box's slot,
 // anything else empties it. The mirror box shows a warning before its switch is set.
-#include <array>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
@@ -14,41 +12,42 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 using slots::SwitchSlots;
+using W = ui::MainWindow;
 
 struct Toggle {
-    std::string_view control;
+    ControlOf<ui::CheckBox> box;
     slots::Slot slot;
     std::string_view switchText;
 };
 
 constexpr Toggle kToggles[] = {
     // Logging Options
-    {"chkJobSummary", &SwitchSlots::NjsSwitch, " /NJS"},
-    {"chkJobHeader", &SwitchSlots::NjhSwitch, " /NJH"},
-    {"chkInclFullPath", &SwitchSlots::FpSwitch, " /FP"},
-    {"chkInclSource", &SwitchSlots::TsSwitch, " /TS"},
-    {"chkVerbose", &SwitchSlots::VerboseSwitch, " /V"},
-    {"chkReportXtra", &SwitchSlots::ReportExtraSwitch, " /X"},
-    {"chkListOnly", &SwitchSlots::ListOnlySwitch, " /L"},
-    {"chkNp", &SwitchSlots::NpSwitch, " /NP"},
-    {"chkEta", &SwitchSlots::EtaSwitch, " /ETA"},
-    {"chkTerminal", &SwitchSlots::TeeSwitch, " /TEE"},
+    {[](W& w) -> auto& { return w.chkJobSummary; }, &SwitchSlots::NjsSwitch, " /NJS"},
+    {[](W& w) -> auto& { return w.chkJobHeader; }, &SwitchSlots::NjhSwitch, " /NJH"},
+    {[](W& w) -> auto& { return w.chkInclFullPath; }, &SwitchSlots::FpSwitch, " /FP"},
+    {[](W& w) -> auto& { return w.chkInclSource; }, &SwitchSlots::TsSwitch, " /TS"},
+    {[](W& w) -> auto& { return w.chkVerbose; }, &SwitchSlots::VerboseSwitch, " /V"},
+    {[](W& w) -> auto& { return w.chkReportXtra; }, &SwitchSlots::ReportExtraSwitch, " /X"},
+    {[](W& w) -> auto& { return w.chkListOnly; }, &SwitchSlots::ListOnlySwitch, " /L"},
+    {[](W& w) -> auto& { return w.chkNp; }, &SwitchSlots::NpSwitch, " /NP"},
+    {[](W& w) -> auto& { return w.chkEta; }, &SwitchSlots::EtaSwitch, " /ETA"},
+    {[](W& w) -> auto& { return w.chkTerminal; }, &SwitchSlots::TeeSwitch, " /TEE"},
     // File Selection Options 2 and 4
-    {"chkInclTweaked", &SwitchSlots::ItSwitch, " /IT"},
-    {"chkInclSame", &SwitchSlots::IsSwitch, " /IS"},
-    {"chkExcJunction", &SwitchSlots::XjSwitch, " /XJ"},
+    {[](W& w) -> auto& { return w.chkInclTweaked; }, &SwitchSlots::ItSwitch, " /IT"},
+    {[](W& w) -> auto& { return w.chkInclSame; }, &SwitchSlots::IsSwitch, " /IS"},
+    {[](W& w) -> auto& { return w.chkExcJunction; }, &SwitchSlots::XjSwitch, " /XJ"},
     // Retry Options
-    {"chkTbd", &SwitchSlots::TbdSwitch, " /TBD"},
-    {"chkReg", &SwitchSlots::RegSwitch, " /REG"},
+    {[](W& w) -> auto& { return w.chkTbd; }, &SwitchSlots::TbdSwitch, " /TBD"},
+    {[](W& w) -> auto& { return w.chkReg; }, &SwitchSlots::RegSwitch, " /REG"},
     // Copy Options 2: file system, security, deletion
-    {"chkCreate", &SwitchSlots::CreateSwitch, " /CREATE"},
-    {"chkFat", &SwitchSlots::FatSwitch, " /FAT"},
-    {"chkFft", &SwitchSlots::FftSwitch, " /FFT"},
-    {"chkNoLfns", &SwitchSlots::NoLfnSwitch, " /256"},
-    {"chkSecurity", &SwitchSlots::SecSwitch, " /SEC"},
-    {"chkPurge", &SwitchSlots::PurgeSwitch, " /PURGE"},
-    {"chkMov", &SwitchSlots::MovSwitch, " /MOV"},
-    {"chkMove", &SwitchSlots::MoveSwitch, " /MOVE"},
+    {[](W& w) -> auto& { return w.chkCreate; }, &SwitchSlots::CreateSwitch, " /CREATE"},
+    {[](W& w) -> auto& { return w.chkFat; }, &SwitchSlots::FatSwitch, " /FAT"},
+    {[](W& w) -> auto& { return w.chkFft; }, &SwitchSlots::FftSwitch, " /FFT"},
+    {[](W& w) -> auto& { return w.chkNoLfns; }, &SwitchSlots::NoLfnSwitch, " /256"},
+    {[](W& w) -> auto& { return w.chkSecurity; }, &SwitchSlots::SecSwitch, " /SEC"},
+    {[](W& w) -> auto& { return w.chkPurge; }, &SwitchSlots::PurgeSwitch, " /PURGE"},
+    {[](W& w) -> auto& { return w.chkMov; }, &SwitchSlots::MovSwitch, " /MOV"},
+    {[](W& w) -> auto& { return w.chkMove; }, &SwitchSlots::MoveSwitch, " /MOVE"},
 };
 
 constexpr std::string_view kMirrorTitle = "WARNING!";
@@ -58,17 +57,11 @@ constexpr std::string_view kMirrorText =
     "THEY WILL BE DELETED FROM THE DESTINATION AND VICE VERSA!";
 
 void applyToggle(Context& c, const Toggle& t) {
-    c.s.*t.slot = c.w.get<ui::CheckBox>(t.control).checked() ? std::string(t.switchText) : std::string();
-}
-
-// One rule per row of the table, so that each box's event knows its own row.
-template <std::size_t I>
-void toggle_Click(Context& c, int) {
-    applyToggle(c, kToggles[I]);
+    c.s.*t.slot = t.box(c.w).checked() ? std::string(t.switchText) : std::string();
 }
 
 // The warning informs and cannot be refused; the switch is set once it is dismissed.
-void chkMir_Click(Context& c, int) {
+void chkMir_Click(Context& c) {
     if (!c.w.chkMir.checked()) {
         c.s.MirSwitch = "";
         return;
@@ -77,18 +70,11 @@ void chkMir_Click(Context& c, int) {
     c.s.MirSwitch = " /MIR";
 }
 
-template <std::size_t... I>
-constexpr auto makeBindings(std::index_sequence<I...>) {
-    return std::to_array<Binding>({
-        {kToggles[I].control, Event::Click, toggle_Click<I>}...,
-        {"chkMir", Event::Click, chkMir_Click},
-    });
-}
-
-constexpr auto kBindings = makeBindings(std::make_index_sequence<std::size(kToggles)>{});
-
 }  // namespace
 
-std::span<const Binding> toggleBindings() { return kBindings; }
+void wireToggles(Context& c) {
+    for (const Toggle& t : kToggles) t.box(c.w).onClick = [&c, &t] { applyToggle(c, t); };
+    c.w.chkMir.onClick = [&c] { chkMir_Click(c); };
+}
 
 }  // namespace options

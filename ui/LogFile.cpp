@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "options/Binding.h"
+#include "options/Rules.h"
 
 namespace options {
 
@@ -49,7 +49,7 @@ void optLogFile_Click(Context& c, int index) {
     if (auto fragment = logSwitch(index, c.w.txtLogFile.text())) c.s.LogSwitch = *fragment;
 }
 
-void cmdLogFile_Click(Context& c, int) {
+void cmdLogFile_Click(Context& c) {
     platform::SaveDialogSetup setup = kDialogSetup;
     ui::LogFileDialog* dialog = &c.w.dlgLogFile;
     if (auto name = nameFromDate(c.p.shortDateText())) {
@@ -72,13 +72,11 @@ void cmdLogFile_Click(Context& c, int) {
     c.s.LogSwitch = logSwitch(c.w.optLogFile.selected(), c.w.txtLogFile.text()).value_or(std::string());
 }
 
-constexpr Binding kBindings[] = {
-    {"optLogFile", Event::Click, optLogFile_Click},
-    {"cmdLogFile", Event::Click, cmdLogFile_Click},
-};
-
 }  // namespace
 
-std::span<const Binding> logFileBindings() { return kBindings; }
+void wireLogFile(Context& c) {
+    c.w.optLogFile.onClick = [&c](int index) { optLogFile_Click(c, index); };
+    c.w.cmdLogFile.onClick = [&c] { cmdLogFile_Click(c); };
+}
 
 }  // namespace options
