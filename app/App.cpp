@@ -4,7 +4,6 @@
 #include "command/CopyRun.h"
 #include "command/Engine.h"
 #include "options/DateLimits.h"
-#include "ui/FolderSelection.h"
 
 namespace app {
 
@@ -20,8 +19,6 @@ App::App(platform::Platform& p) : platform(p) {
     window.cmdRun.onClick = [this] { cmdRun_Click(); };
     window.cmdSaveBatch.onClick = [this] { cmdSaveBatch_Click(); };
     window.cmdQuit.onClick = [this] { ModAskQuit(); };
-    window.cmdBrowseSrc.onClick = [this] { ui::cmdBrowseSrc_Click(window, slots, platform); };
-    window.cmdBrowseDest.onClick = [this] { ui::cmdBrowseDest_Click(window, slots, platform); };
 }
 
 bool App::Form_Load() {

@@ -33,5 +33,6 @@ void wireNumericInputs(Context&);   // number and size fields, sliders, exclusio
 void wireRunHours(Context&);        // the run-hours window
 void wireDateLimits(Context&);      // the four date limits and their page steps
 void wireLogFile(Context&);         // the log file name, mode and browse
+void wireFolderSelection(Context&); // the source and destination browse buttons
 
 }  // namespace options

@@ -11,6 +11,7 @@ void wireRules(Context& c) {
     wireRunHours(c);
     wireDateLimits(c);
     wireLogFile(c);
+    wireFolderSelection(c);
 }
 
 }  // namespace options

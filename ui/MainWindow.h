@@ -13,10 +13,15 @@
 
 #include "ui/Controls.h"
 #include "ui/MainLayout.h"
-#include "ui/LogFile.h"
 #include "ui/MaskedEdit.h"
 
 namespace ui {
+
+// The log file's save dialog ("Browse" on the Logging page). Like any file dialog it keeps the
+// name it last held from one browse to the next: the name it proposed, or the path chosen in it.
+struct LogFileDialog {
+    std::string fileName;
+};
 
 // What a view needs to hear besides control changes.
 class MainWindowObserver : public ControlObserver {

@@ -3,7 +3,8 @@
 #include "app/App.h"
 #include "tests/fake/FakePlatform.h"
 #include "ui/AboutBox.h"
-#include "ui/FolderSelection.h"
+#include "options/FolderSelection.h"
+#include "options/SysInfo.h"
 
 TEST(FolderSelection, LastNameSuffix) {
     struct Case {
@@ -12,7 +13,7 @@ TEST(FolderSelection, LastNameSuffix) {
         {"C:\\Data\\Photos\\", "Photos\\"}, {"C:\\Data\\Photos", "Photos"}, {"C:\\", ""},
         {"", ""},                           {"\\\\server\\share\\", "share\\"}, {"Photos", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(ui::lastNameSuffix(c.source), c.suffix) << c.source;
+    for (const auto& c : cases) EXPECT_EQ(options::lastNameSuffix(c.source), c.suffix) << c.source;
 }
 
 TEST(FolderSelection, ButtonsFillTheBoxesWithATrailingBackslash) {
@@ -60,11 +61,11 @@ TEST(AboutBox, Texts) {
 
 TEST(AboutBox, RegistryValuesDecode) {
     auto sz = [](std::string s) { return platform::RegistryValue{1, {s.begin(), s.end()}}; };
-    EXPECT_EQ(ui::decodeRegistryValue(sz(std::string("C:\\msinfo32.exe") + '\0'), "x"), "C:\\msinfo32.exe");
-    EXPECT_EQ(ui::decodeRegistryValue(sz("C:\\Tools"), "x"), "C:\\Tools");
-    EXPECT_EQ(ui::decodeRegistryValue({4, {0x39, 0x30, 0, 0}}, "x"), "12345");
-    EXPECT_EQ(ui::decodeRegistryValue({4, {0xff, 0xff, 0xff, 0xff}}, "x"), "4294967295");
-    EXPECT_EQ(ui::decodeRegistryValue({3, {1, 2, 3}}, "as passed"), "as passed");
+    EXPECT_EQ(options::decodeRegistryValue(sz(std::string("C:\\msinfo32.exe") + '\0'), "x"), "C:\\msinfo32.exe");
+    EXPECT_EQ(options::decodeRegistryValue(sz("C:\\Tools"), "x"), "C:\\Tools");
+    EXPECT_EQ(options::decodeRegistryValue({4, {0x39, 0x30, 0, 0}}, "x"), "12345");
+    EXPECT_EQ(options::decodeRegistryValue({4, {0xff, 0xff, 0xff, 0xff}}, "x"), "4294967295");
+    EXPECT_EQ(options::decodeRegistryValue({3, {1, 2, 3}}, "as passed"), "as passed");
 }
 
 TEST(AboutBox, SystemInformationIsFoundThroughEitherValue) {
@@ -87,7 +88,7 @@ TEST(AboutBox, SystemInformationIsFoundThroughEitherValue) {
         if (*c.path) p.registry[pathKey] = sz(c.path);
         if (*c.folder) p.registry[folderKey] = sz(c.folder);
         if (c.fileThere) p.files[std::string(c.folder) + "\\MSINFO32.EXE"] = 1;
-        ui::StartSysInfo(p);
+        options::StartSysInfo(p);
         if (*c.started) {
             ASSERT_EQ(p.processes.size(), 1u);
             EXPECT_EQ(p.processes[0].application, c.started);

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "options/SysInfo.h"
 #include "platform/win32/Utf.h"
 #include "ui/AboutBox.h"
 #include "ui/MainLayout.h"

@@ -1,8 +1,6 @@
 // The log file options: the name box, "Browse" with its save dialog, and the two modes
 // "Append Log File" (index 0) and "Overwrite Log File" (index 1). The name reaches the slot,
 // in double quotes and unchanged, only when a mode is clicked or a browse ends.
-#include "ui/LogFile.h"
-
 #include <optional>
 #include <string>
 #include <string_view>

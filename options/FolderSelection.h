@@ -5,18 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Platform.h"
-#include "slots/SwitchSlots.h"
-#include "ui/MainWindow.h"
+#include "options/Rules.h"
 
-namespace ui {
+namespace options {
 
 // The folder picker: the chosen path, "" when cancelled; also kept in BrowseResult.
 std::string modBrowse(platform::Platform&, slots::SwitchSlots&, std::string_view title);
 // The source's last folder name, with its trailing backslash if the source has one.
 std::string lastNameSuffix(std::string_view source);
 
-void cmdBrowseSrc_Click(MainWindow&, slots::SwitchSlots&, platform::Platform&);
-void cmdBrowseDest_Click(MainWindow&, slots::SwitchSlots&, platform::Platform&);
-
-}  // namespace ui
+}  // namespace options

@@ -1,0 +1,29 @@
+// The About box's "System Info" button: finds the System Information tool in the registry and
+// starts it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace options {
+
+inline constexpr std::string_view kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+
+// A registry value as text: REG_SZ as it stands (less a final NUL), REG_DWORD as its decimal
+// number; any other type leaves the caller's text. nullopt when the value was not found.
+std::optional<std::string> GetKeyValue(platform::Platform&, const std::string& key, const std::string& value,
+                                       const std::string& callerText = "");
+std::string decodeRegistryValue(const platform::RegistryValue&, const std::string& callerText);
+
+// Starts the System Information tool, or says that it is unavailable.
+void StartSysInfo(platform::Platform&);
+
+}  // namespace options
+
+namespace ui {
+// The About view still calls it by the name it had beside the About box's texts.
+using options::StartSysInfo;
+}  // namespace ui
