@@ -2,12 +2,10 @@
 // its slot; the "<<<" and ">>>" buttons step through the limits on one shared sub-page.
 #include "options/DateLimits.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <string>
 #include <string_view>
-
 
 namespace options {
 
@@ -50,9 +48,9 @@ void limitClick(Context& c, const DateLimit& limit) {
 }
 
 void cmdCalSelect_Click(Context& c, int index) {
-    int page = c.w.DateLimitPage + (index == 0 ? -1 : 1);
-    if (page < 0 || page > kLastPage) return;  // the button that would leave the range is disabled
-    c.w.DateLimitPage = static_cast<std::int16_t>(page);
+    const auto to = ui::PageSteps::target(c.w.DateLimitPage, index, kLastPage);
+    if (!to) return;
+    c.w.DateLimitPage = *to;
     showDateLimitPage(c);
 }
 
@@ -60,8 +58,7 @@ void cmdCalSelect_Click(Context& c, int index) {
 
 void showDateLimitPage(Context& c) {
     const int page = c.w.DateLimitPage;
-    c.w.cmdCalSelect(0).setEnabled(page > 0);
-    c.w.cmdCalSelect(1).setEnabled(page < kLastPage);
+    c.w.dateLimitSteps().enableFor(page, kLastPage);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setVisible(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setEnabled(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].calendar(c.w).setVisible(i == page);

@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include <span>
+
 namespace ui {
 
 namespace {
@@ -105,48 +107,58 @@ Control* MainWindow::focusAfterGreying(const Control& greyed) const {
     return nullptr;
 }
 
-void MainWindow::setStepButtons(bool previous, bool next) {
-    cmdCopyOptionNext(0).setEnabled(previous);
-    cmdCopyOptionNext(1).setEnabled(next);
+PageSteps MainWindow::copyOptionSteps() const { return {cmdCopyOptionNext(0), cmdCopyOptionNext(1)}; }
+
+namespace {
+
+// The tabs whose pages are covered by sub-pages that the step buttons walk through.
+struct PagedTab {
+    int tab;
+    std::int16_t MainWindow::*page;
+    std::span<const PageId> pages;
+};
+
+constexpr PageId kCopyOptionsPages[] = {PageId::CopyOptions1, PageId::CopyOptions2, PageId::CopyOptions3};
+constexpr PageId kFileSelectionPages[] = {PageId::FileSelection1, PageId::FileSelection2, PageId::DateLimits,
+                                          PageId::FileSelection4};
+constexpr PagedTab kPagedTabs[] = {
+    {1, &MainWindow::CopyOptionsPage, kCopyOptionsPages},
+    {2, &MainWindow::FileSelectionPage, kFileSelectionPages},
+};
+
+const PagedTab* pagedTab(int tab) {
+    for (const PagedTab& t : kPagedTabs)
+        if (t.tab == tab) return &t;
+    return nullptr;
 }
+
+int lastPage(const PagedTab& t) { return static_cast<int>(t.pages.size()) - 1; }
+
+}  // namespace
 
 void MainWindow::tabStripOptions_Click() {
     CopyOptionsPage = 0;
     FileSelectionPage = 0;
     CurrentTab = static_cast<std::int16_t>(tabStripOptions.selected());
-    bool paged = CurrentTab == 1 || CurrentTab == 2;
-    setStepButtons(false, paged);
-    cmdCopyOptionNext(0).setVisible(paged);
-    cmdCopyOptionNext(1).setVisible(paged);
+    const PagedTab* paged = pagedTab(CurrentTab);
+    copyOptionSteps().enableFor(0, paged ? lastPage(*paged) : 0);
+    cmdCopyOptionNext(0).setVisible(paged != nullptr);
+    cmdCopyOptionNext(1).setVisible(paged != nullptr);
     static constexpr PageId kTabPages[] = {PageId::General, PageId::CopyOptions, PageId::FileSelection,
                                            PageId::Retry,   PageId::Logging,     PageId::Job};
     showPage(kTabPages[CurrentTab]);
-    if (CurrentTab == 1) showPage(PageId::CopyOptions1);
-    if (CurrentTab == 2) showPage(PageId::FileSelection1);
+    if (paged) showPage(paged->pages.front());
 }
 
 void MainWindow::cmdCopyOptionNext_Click(int index) {
-    int step = index == 0 ? -1 : 1;
-    if (CurrentTab == 1) {
-        static constexpr PageId kPages[] = {PageId::CopyOptions1, PageId::CopyOptions2, PageId::CopyOptions3};
-        CopyOptionsPage = static_cast<std::int16_t>(CopyOptionsPage + step);
-        if (CopyOptionsPage < 0 || CopyOptionsPage > 2) {  // the end buttons are disabled; stay in range
-            CopyOptionsPage = static_cast<std::int16_t>(CopyOptionsPage - step);
-            return;
-        }
-        setStepButtons(CopyOptionsPage > 0, CopyOptionsPage < 2);
-        showPage(kPages[CopyOptionsPage]);
-    } else if (CurrentTab == 2) {
-        static constexpr PageId kPages[] = {PageId::FileSelection1, PageId::FileSelection2, PageId::DateLimits,
-                                            PageId::FileSelection4};
-        FileSelectionPage = static_cast<std::int16_t>(FileSelectionPage + step);
-        if (FileSelectionPage < 0 || FileSelectionPage > 3) {
-            FileSelectionPage = static_cast<std::int16_t>(FileSelectionPage - step);
-            return;
-        }
-        setStepButtons(FileSelectionPage > 0, FileSelectionPage < 3);
-        showPage(kPages[FileSelectionPage]);
-    }
+    const PagedTab* paged = pagedTab(CurrentTab);
+    if (!paged) return;
+    std::int16_t& page = this->*paged->page;
+    const auto to = PageSteps::target(page, index, lastPage(*paged));
+    if (!to) return;
+    page = *to;
+    copyOptionSteps().enableFor(page, lastPage(*paged));
+    showPage(paged->pages[static_cast<std::size_t>(page)]);
 }
 
 }  // namespace ui

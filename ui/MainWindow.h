@@ -14,6 +14,7 @@
 #include "ui/Controls.h"
 #include "ui/MainLayout.h"
 #include "ui/MaskedEdit.h"
+#include "ui/PageSteps.h"
 
 namespace ui {
 
@@ -70,6 +71,8 @@ public:
     Frame& page(PageId id) const;
     Button& cmdCopyOptionNext(int index) const { return get<Button>(index == 0 ? "cmdCopyOptionNext(0)" : "cmdCopyOptionNext(1)"); }
     Button& cmdCalSelect(int index) const { return get<Button>(index == 0 ? "cmdCalSelect(0)" : "cmdCalSelect(1)"); }
+    PageSteps copyOptionSteps() const;
+    PageSteps dateLimitSteps() const { return {cmdCalSelect(0), cmdCalSelect(1)}; }
 
     // The log file's save dialog keeps its last name between browses.
     LogFileDialog dlgLogFile;
@@ -227,8 +230,6 @@ public:
     Button& cmdSaveBatch = get<Button>("cmdSaveBatch");
 
 private:
-    void setStepButtons(bool previous, bool next);
-
     MainWindowObserver* observer_ = nullptr;
     PageId front_ = PageId::Count;
     bool shown_[kPageCount] = {};
