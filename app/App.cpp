@@ -28,7 +28,17 @@ bool App::Form_Load() {
             platform.shellOpen(std::string(kEngineDownloadPage));
         return false;
     }
+    // Every default of the loaded window, each set once, in this order: a control set here runs
+    // its rule, and a later default may depend on what an earlier one left.
     auto& w = window;
+    // Before the first tab change the page-step buttons are neither usable nor seen.
+    for (int i : {0, 1}) {
+        w.cmdCopyOptionNext(i).setEnabled(false);
+        w.cmdCopyOptionNext(i).setVisible(false);
+    }
+    // The run-hours field is usable only once "Run Hours" is checked, like the number fields.
+    w.mskEdRunHours.setBackColour(ui::kGrey);
+    w.mskEdRunHours.setEnabled(false);
     w.chkMatchDest.setValue(1);
     w.optExclXtraLoneLy.select(2);
     w.optFileExcl.select(3);
@@ -44,10 +54,9 @@ bool App::Form_Load() {
     const platform::Date today = platform.today();
     for (ui::Calendar* cal : {&w.calMinAge, &w.calMaxAge, &w.calMaxLad, &w.calMinLad}) cal->setDate(today);
     w.optCopyMode.select(2);
-    slots.CopyPrefix = " /COPY:";
+    // Checking data checks timestamps and puts " /COPY:" on the command line.
     w.chkData.setValue(1);
     w.chkAttrib.setValue(1);
-    w.chkTimestamps.setValue(1);
     return true;
 }
 

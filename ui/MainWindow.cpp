@@ -63,20 +63,6 @@ Control* ControlRegistry::find(std::string_view key) const {
     return it == byKey_.end() ? nullptr : it->second;
 }
 
-MainWindow::MainWindow() {
-    // Before the first tab change the page-step buttons are neither usable nor seen.
-    for (int i = 0; i < 2; ++i) {
-        cmdCopyOptionNext(i).setEnabled(false);
-        cmdCopyOptionNext(i).setVisible(false);
-    }
-    // The run-hours field is usable only once "Run Hours" is checked, like the number fields.
-    mskEdRunHours.setBackColour(kGrey);
-    mskEdRunHours.setEnabled(false);
-    txtIpg.setBackColour(kWhite);
-    txtMon.setBackColour(kWhite);
-    txtMot.setBackColour(kWhite);
-}
-
 void MainWindow::setObserver(MainWindowObserver* observer) {
     observer_ = observer;
     for (Control* c : registry_.all()) c->setObserver(observer);

@@ -58,7 +58,7 @@ class MainWindow {
     ControlRegistry registry_{mainLayout(), mainPages()};
 
 public:
-    MainWindow();
+    MainWindow() = default;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
