@@ -22,8 +22,3 @@ std::string decodeRegistryValue(const platform::RegistryValue&, const std::strin
 void StartSysInfo(platform::Platform&);
 
 }  // namespace options
-
-namespace ui {
-// The About view still calls it by the name it had beside the About box's texts.
-using options::StartSysInfo;
-}  // namespace ui

@@ -152,7 +152,7 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             switch (LOWORD(wp)) {
                 case IDOK:
                 case IDCANCEL: close(); return 0;  // Enter and Esc both close the box
-                case kSysInfoId: ui::StartSysInfo(platform_); return 0;
+                case kSysInfoId: options::StartSysInfo(platform_); return 0;
                 case kEmailId:
                     if (HIWORD(wp) == STN_CLICKED) platform_.shellOpen(ui::mailLink());
                     return 0;
