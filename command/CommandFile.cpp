@@ -110,9 +110,9 @@ Outcome saveCommandFile(std::string_view sourceBox, std::string_view destination
         p.messageBox(kAppTitle, unencodableText(field, script), Buttons::Ok, Icon::Exclamation);
         return Outcome::Refused;
     }
-    std::string error = p.replaceFile(*name, *bytes);
-    if (error.empty()) return Outcome::Saved;
-    p.messageBox(kAppTitle, writeFailedText(*name, error), Buttons::Ok, Icon::Critical);
+    std::optional<std::string> error = p.replaceFile(*name, *bytes);
+    if (!error) return Outcome::Saved;
+    p.messageBox(kAppTitle, writeFailedText(*name, *error), Buttons::Ok, Icon::Critical);
     return Outcome::WriteFailed;
 }
 

@@ -45,9 +45,9 @@ Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slo
     if (p.messageBox(kContinueTitle, displayForm(s), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return Outcome::Cancelled;
     std::string folder = p.programFolder();
-    std::string error = p.startProcess(enginePath(folder), launchForm(s, folder), kEngineShowState);
-    if (error.empty()) return Outcome::Started;
-    p.messageBox(kAppTitle, engineStartFailedText(enginePath(folder), error), Buttons::Ok, Icon::Critical);
+    std::optional<std::string> error = p.startProcess(enginePath(folder), launchForm(s, folder), kEngineShowState);
+    if (!error) return Outcome::Started;
+    p.messageBox(kAppTitle, engineStartFailedText(enginePath(folder), *error), Buttons::Ok, Icon::Critical);
     return Outcome::StartFailed;
 }
 

@@ -37,7 +37,7 @@ void StartSysInfo(platform::Platform& p) {
     }
     if (path) {
         std::string commandLine = path->find(' ') != std::string::npos ? "\"" + *path + "\"" : *path;
-        if (p.startProcess(*path, commandLine, platform::ShowState::Normal).empty()) return;
+        if (!p.startProcess(*path, commandLine, platform::ShowState::Normal)) return;
     }
     p.messageBox(ZKV_PRODUCT_NAME, kSysInfoUnavailable, platform::Buttons::Ok, platform::Icon::None);
 }

@@ -48,10 +48,10 @@ public:
     virtual std::optional<std::string> saveFileDialog(const SaveDialogSetup&) = 0;
     // The shell's folder picker (file-system folders only); "" when cancelled or no path.
     virtual std::string browseForFolder(std::string_view title) = 0;
-    // Starts a program without waiting and without keeping a handle.
-    // Returns "" on success, otherwise the system's error text.
-    virtual std::string startProcess(const std::string& application, const std::string& commandLine,
-                                     ShowState) = 0;
+    // Starts a program without waiting and without keeping a handle. nullopt when it started,
+    // else the system's error text.
+    virtual std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
+                                                    ShowState) = 0;
     // The shell's "open" verb on a document or address.
     virtual void shellOpen(const std::string& target) = 0;
     // Length in bytes; nullopt when the file is missing or cannot be read.
@@ -70,8 +70,9 @@ public:
     // The text in the given code page; nullopt when a character has no exact equivalent there.
     virtual std::optional<std::string> encode(const std::string& utf8, CodePage) = 0;
     // Writes the whole file as a new file in the same folder and moves it over the old one,
-    // so a failure never leaves a half-written file. "" on success, else the system's error text.
-    virtual std::string replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // so a failure never leaves a half-written file. nullopt when written, else the system's
+    // error text.
+    virtual std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) = 0;
     // Ends the program at once; nothing is saved and no window is unloaded.
     virtual void endProgram() = 0;
 };

@@ -278,7 +278,7 @@ std::string Win32Platform::browseForFolder(std::string_view title) {
     return narrow(path);
 }
 
-std::string Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
+std::optional<std::string> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
                                         platform::ShowState show) {
     const std::wstring program = widen(application);
     std::wstring command = widen(commandLine);  // CreateProcessW may write into it
@@ -421,7 +421,7 @@ std::optional<std::string> Win32Platform::encode(const std::string& utf8, CodePa
     return bytes;
 }
 
-std::string Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
+std::optional<std::string> Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = widen(path);
     // Windows refuses to move over a read-only file; say so before writing anything, the same on
     // every file system (Wine, for one, lets the move through).

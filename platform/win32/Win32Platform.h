@@ -23,7 +23,7 @@ public:
     std::optional<std::string> saveFileDialog(const platform::SaveDialogSetup&) override;
     std::string browseForFolder(std::string_view title) override;
     // An empty application lets the system take the program from the command line.
-    std::string startProcess(const std::string& application, const std::string& commandLine,
+    std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
                              platform::ShowState) override;
     void shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
@@ -37,7 +37,7 @@ public:
     std::string shortDateText() override;
     bool isLocaleNumber(const std::string& text) override;
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
-    std::string replaceFile(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override;
     [[noreturn]] void endProgram() override;
 
 private:

@@ -54,8 +54,8 @@ void checkEqual(const std::string& name, const std::optional<std::string>& got,
     check(name, got == want, got == want ? std::string{} : "got " + show(got) + ", want " + show(want));
 }
 
-// A system text as Windows (first) or Wine (second) words it.
-bool isOneOf(const std::string& text, std::initializer_list<const char*> texts) {
+// A system text as Windows (first) or Wine (second) words it; false when there is none.
+bool isOneOf(const std::optional<std::string>& text, std::initializer_list<const char*> texts) {
     for (const char* t : texts)
         if (text == t) return true;
     return false;
@@ -175,32 +175,32 @@ void probeEncode(win32::Win32Platform& p) {
 
 void probeReplace(win32::Win32Platform& p, const std::string& dir) {
     const std::string target = dir + "\\job.cmd";
-    checkEqual("replaceFile new file result", p.replaceFile(target, "first line\r\n"), "");
+    checkEqual("replaceFile new file result", p.replaceFile(target, "first line\r\n"), std::nullopt);
     checkEqual("replaceFile new file bytes", readFile(target), "first line\r\n");
 
-    checkEqual("replaceFile existing result", p.replaceFile(target, "2\r\n"), "");
+    checkEqual("replaceFile existing result", p.replaceFile(target, "2\r\n"), std::nullopt);
     checkEqual("replaceFile existing bytes", readFile(target), "2\r\n");
 
     std::string big(1 << 20, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 256);
-    checkEqual("replaceFile 1 MiB result", p.replaceFile(target, big), "");
+    checkEqual("replaceFile 1 MiB result", p.replaceFile(target, big), std::nullopt);
     check("replaceFile 1 MiB bytes", readFile(target) == big);
 
     p.replaceFile(target, "keep me\r\n");
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_READONLY);
-    const std::string denied = p.replaceFile(target, "overwritten\r\n");
+    const std::optional<std::string> denied = p.replaceFile(target, "overwritten\r\n");
     check("replaceFile read-only target fails", isOneOf(denied, {"Access is denied.", "Access denied."}),
           show(denied));
     checkEqual("replaceFile read-only target unchanged", readFile(target), "keep me\r\n");
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    const std::string noFolder = p.replaceFile(dir + "\\no such folder\\job.cmd", "x");
+    const std::optional<std::string> noFolder = p.replaceFile(dir + "\\no such folder\\job.cmd", "x");
     check("replaceFile missing folder fails",
           isOneOf(noFolder, {"The system cannot find the path specified.", "Path not found."}), show(noFolder));
 
     CreateDirectoryW(widen(dir + "\\adir").c_str(), nullptr);
-    const std::string onFolder = p.replaceFile(dir + "\\adir", "x");
-    check("replaceFile onto a folder fails", !onFolder.empty(), show(onFolder));
+    const std::optional<std::string> onFolder = p.replaceFile(dir + "\\adir", "x");
+    check("replaceFile onto a folder fails", onFolder.has_value(), show(onFolder));
     RemoveDirectoryW(widen(dir + "\\adir").c_str());
 
     const auto names = filesIn(dir);
@@ -226,9 +226,9 @@ void probeLongReplace(win32::Win32Platform& p, const std::string& dir) {
     const std::string inner = makeDeepFolder(dir);
     const std::string target = inner + "\\" + std::string(246, 'j') + ".cmd";
     check("long path is past 260 characters", target.size() > 260, std::to_string(target.size()));
-    checkEqual("replaceFile long path new file result", p.replaceFile(target, "one\r\n"), "");
+    checkEqual("replaceFile long path new file result", p.replaceFile(target, "one\r\n"), std::nullopt);
     checkEqual("replaceFile long path new file bytes", readFile(target), "one\r\n");
-    checkEqual("replaceFile long path existing result", p.replaceFile(target, "two\r\n"), "");
+    checkEqual("replaceFile long path existing result", p.replaceFile(target, "two\r\n"), std::nullopt);
     checkEqual("replaceFile long path existing bytes", readFile(target), "two\r\n");
     const auto names = filesIn(inner);
     check("replaceFile long path leaves no temporary files",
@@ -332,9 +332,8 @@ int runChild(const std::string& record) {
     return p.replaceFile(record, narrow(GetCommandLineW()) + "\n" +
                                      "useShowWindow=" + std::to_string((si.dwFlags & STARTF_USESHOWWINDOW) != 0) +
                                      " show=" + std::to_string(si.wShowWindow) + "\n")
-                   .empty()
-               ? 0
-               : 1;
+                   ? 1
+                   : 0;
 }
 
 std::optional<std::string> waitForFile(const std::string& path) {
@@ -355,12 +354,13 @@ void probeStart(win32::Win32Platform& p, const std::string& dir) {
     for (const auto& c : cases) {
         const std::string record = dir + "\\child-" + c.name + ".txt";
         const std::string command = "\"" + self + "\" --child \"" + record + "\" /R:0 /W:0";
-        checkEqual(std::string("startProcess ") + c.name + " result", p.startProcess(self, command, c.show), "");
+        checkEqual(std::string("startProcess ") + c.name + " result", p.startProcess(self, command, c.show),
+                   std::nullopt);
         checkEqual(std::string("startProcess ") + c.name + " child saw", waitForFile(record),
                    command + "\nuseShowWindow=1 show=" + c.record + "\n");
     }
     const std::string missing = dir + "\\missing.exe";
-    const std::string error = p.startProcess(missing, missing, platform::ShowState::Normal);
+    const std::optional<std::string> error = p.startProcess(missing, missing, platform::ShowState::Normal);
     check("startProcess missing program", isOneOf(error, {"The system cannot find the file specified.",
                                                           "File not found."}),
           show(error));

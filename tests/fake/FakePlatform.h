@@ -68,8 +68,10 @@ public:
         folderAnswers.pop_front();
         return a;
     }
-    std::string startProcess(const std::string& app, const std::string& cmd, platform::ShowState s) override {
+    std::optional<std::string> startProcess(const std::string& app, const std::string& cmd,
+                                            platform::ShowState s) override {
         processes.push_back({app, cmd, s});
+        if (startError.empty()) return std::nullopt;
         return startError;
     }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
@@ -92,10 +94,10 @@ public:
     bool isLocaleNumber(const std::string& text) override;
     // ANSI is Windows-1252 restricted to ASCII and Latin-1 here; OEM is ASCII plus a few of 437.
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
-    std::string replaceFile(const std::string& path, const std::string& bytes) override {
+    std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override {
         if (!writeError.empty()) return writeError;
         written[path] = bytes;
-        return {};
+        return std::nullopt;
     }
     void endProgram() override { ended = true; }
 };
