@@ -12,32 +12,11 @@
 #include "command/CommandLine.h"
 #include "slots/SwitchSlots.h"
 #include "tests/fuzz/FuzzInput.h"
+#include "tests/support/NaiveWords.h"
 
 namespace {
 
 using Args = std::vector<std::string>;
-
-// The words a person reads: blanks outside quotes separate, quotes only group.
-Args wordsOf(std::string_view text) {
-    Args words;
-    std::string word;
-    bool open = false, quoted = false;
-    for (char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-            open = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (open) words.push_back(word);
-            word.clear();
-            open = false;
-        } else {
-            word += c;
-            open = true;
-        }
-    }
-    if (open) words.push_back(word);
-    return words;
-}
 
 std::string shown(const Args& a) {
     std::string out;
@@ -83,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Args intended{"robocopy.exe", command::derivePath(src).value, command::derivePath(dst).value};
-    for (std::string& w : wordsOf(command::switchText(s))) intended.push_back(std::move(w));
+    for (std::string& w : testsupport::naiveWords(command::switchText(s))) intended.push_back(std::move(w));
     Args split = command::splitCommandLine(line);
     if (split != intended) fuzz::fail("accepted " + line + " splits as " + shown(split) + ", not " + shown(intended));
     return 0;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "command/Arguments.h"
+#include "tests/support/NaiveWords.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
@@ -371,23 +372,6 @@ std::optional<std::string> logName(std::string_view v) {
     return std::nullopt;
 }
 
-// The words a person reads in switch text: blanks outside quotes separate, quotes only group.
-std::vector<std::string> wordsOf(std::string_view text) {
-    std::vector<std::string> words;
-    std::string word;
-    bool open = false, quoted = false;
-    for (char c : text) {
-        if (c == '"') quoted = !quoted, open = true;
-        else if (c == ' ' && !quoted) {
-            if (open) words.push_back(word);
-            word.clear();
-            open = false;
-        } else word += c, open = true;
-    }
-    if (open) words.push_back(word);
-    return words;
-}
-
 bool holdsQuote(std::string_view v) { return v.find('"') != std::string_view::npos; }
 
 // Everything that must hold after any event; the first thing that does not, or nullopt.
@@ -491,7 +475,7 @@ std::optional<std::string> violation(Session& x) {
     c.SourcePathArg = command::derivePath(src).written;
     c.DestPathArg = command::derivePath(dst).written;
     std::vector<std::string> intended{"robocopy.exe", command::derivePath(src).value, command::derivePath(dst).value};
-    for (std::string& word : wordsOf(command::switchText(c))) intended.push_back(std::move(word));
+    for (std::string& word : testsupport::naiveWords(command::switchText(c))) intended.push_back(std::move(word));
     const std::string display = command::displayForm(c);
     if (auto field = command::findBrokenArgument(c, src, dst)) {
         if (continued || started) return bad("a refused command went on", display);
