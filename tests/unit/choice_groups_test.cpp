@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/OptionTable.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
@@ -27,39 +28,20 @@ TEST(StartupSlots, HoldExactlyTheDefaultSwitchesAndNoPaths) {
 }
 
 TEST(ChoiceGroup, EachIndexWritesItsTextIntoTheGroupSlot) {
-    struct Case {
-        const char* group;
-        int index;
-        std::string SwitchSlots::*slot;
-        const char* text;
-    } cases[] = {
-        {"optCopyMode", 0, &SwitchSlots::CopyModeSwitch, " /Z"},
-        {"optCopyMode", 1, &SwitchSlots::CopyModeSwitch, " /B"},
-        {"optCopyMode", 2, &SwitchSlots::CopyModeSwitch, " /ZB"},
-        {"optSub", 0, &SwitchSlots::SubdirSwitch, " /S"},
-        {"optSub", 1, &SwitchSlots::SubdirSwitch, " /E"},
-        {"optFileExcl", 0, &SwitchSlots::ExcludeChangeSwitch, " /XC"},
-        {"optFileExcl", 1, &SwitchSlots::ExcludeChangeSwitch, " /XO"},
-        {"optFileExcl", 2, &SwitchSlots::ExcludeChangeSwitch, " /XN"},
-        {"optFileExcl", 3, &SwitchSlots::ExcludeChangeSwitch, ""},
-        {"optExclXtraLoneLy", 0, &SwitchSlots::ExcludeExtraLonelySwitch, " /XX"},
-        {"optExclXtraLoneLy", 1, &SwitchSlots::ExcludeExtraLonelySwitch, " /XL"},
-        {"optExclXtraLoneLy", 2, &SwitchSlots::ExcludeExtraLonelySwitch, ""},
-        {"optFileAddA", 0, &SwitchSlots::ArchiveSwitch, " /A"},
-        {"optFileAddA", 1, &SwitchSlots::ArchiveSwitch, " /M"},
-        {"optFileAddA", 2, &SwitchSlots::ArchiveSwitch, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.group) + "(" + std::to_string(c.index) + ")");
-        AppFixture f;
-        auto& group = f.w.get<ui::OptionGroup>(c.group);
-        SwitchSlots expected = f.s;
-        expected.*c.slot = c.text;
-        // From another choice, so that every text is really written.
-        group.select(c.index == 0 ? 1 : 0);
-        group.select(c.index);
-        EXPECT_EQ(f.s.*c.slot, c.text);
-        EXPECT_EQ(f.switches(), command::switchText(expected));
+    for (const testsupport::ChoiceGroup& g : testsupport::kChoiceGroups) {
+        for (int index = 0; index < static_cast<int>(g.choices.size()); ++index) {
+            const char* text = g.choices[static_cast<std::size_t>(index)].text;
+            SCOPED_TRACE(std::string(g.group) + "(" + std::to_string(index) + ")");
+            AppFixture f;
+            auto& group = f.w.get<ui::OptionGroup>(g.group);
+            SwitchSlots expected = f.s;
+            expected.*g.slot = text;
+            // From another choice, so that every text is really written.
+            group.select(index == 0 ? 1 : 0);
+            group.select(index);
+            EXPECT_EQ(f.s.*g.slot, text);
+            EXPECT_EQ(f.switches(), command::switchText(expected));
+        }
     }
 }
 

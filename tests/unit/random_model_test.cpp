@@ -16,12 +16,12 @@
 
 #include "command/Arguments.h"
 #include "tests/support/NaiveWords.h"
+#include "tests/support/OptionTable.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
 
 using platform::Answer;
-using slots::Slot;
 using slots::SwitchSlots;
 
 constexpr int kSessions = 2500;
@@ -265,81 +265,6 @@ std::string nextEvent(Session& x) {
     }
 }
 
-// The model: what each option's slot holds for its controls.
-struct BoxSlot {
-    const char* box;
-    Slot slot;
-    const char* text;
-};
-const BoxSlot kBoxSlots[] = {
-    {"chkJobSummary", &SwitchSlots::NjsSwitch, " /NJS"},     {"chkJobHeader", &SwitchSlots::NjhSwitch, " /NJH"},
-    {"chkInclFullPath", &SwitchSlots::FpSwitch, " /FP"},     {"chkInclSource", &SwitchSlots::TsSwitch, " /TS"},
-    {"chkVerbose", &SwitchSlots::VerboseSwitch, " /V"},      {"chkReportXtra", &SwitchSlots::ReportExtraSwitch, " /X"},
-    {"chkListOnly", &SwitchSlots::ListOnlySwitch, " /L"},    {"chkNp", &SwitchSlots::NpSwitch, " /NP"},
-    {"chkEta", &SwitchSlots::EtaSwitch, " /ETA"},            {"chkTerminal", &SwitchSlots::TeeSwitch, " /TEE"},
-    {"chkInclTweaked", &SwitchSlots::ItSwitch, " /IT"},      {"chkInclSame", &SwitchSlots::IsSwitch, " /IS"},
-    {"chkExcJunction", &SwitchSlots::XjSwitch, " /XJ"},      {"chkTbd", &SwitchSlots::TbdSwitch, " /TBD"},
-    {"chkReg", &SwitchSlots::RegSwitch, " /REG"},            {"chkCreate", &SwitchSlots::CreateSwitch, " /CREATE"},
-    {"chkFat", &SwitchSlots::FatSwitch, " /FAT"},            {"chkFft", &SwitchSlots::FftSwitch, " /FFT"},
-    {"chkNoLfns", &SwitchSlots::NoLfnSwitch, " /256"},       {"chkSecurity", &SwitchSlots::SecSwitch, " /SEC"},
-    {"chkPurge", &SwitchSlots::PurgeSwitch, " /PURGE"},      {"chkMov", &SwitchSlots::MovSwitch, " /MOV"},
-    {"chkMove", &SwitchSlots::MoveSwitch, " /MOVE"},         {"chkMir", &SwitchSlots::MirSwitch, " /MIR"},
-    {"chkData", &SwitchSlots::CopyFlagD, "D"},               {"chkAttrib", &SwitchSlots::CopyFlagA, "A"},
-    {"chkTimestamps", &SwitchSlots::CopyFlagT, "T"},         {"chkAcls", &SwitchSlots::CopyFlagS, "S"},
-    {"chkOwnership", &SwitchSlots::CopyFlagO, "O"},          {"chkAudit", &SwitchSlots::CopyFlagU, "U"},
-};
-struct GroupSlot {
-    const char* group;
-    Slot slot;
-    std::vector<const char*> texts;  // by index
-};
-const GroupSlot kGroupSlots[] = {
-    {"optSub", &SwitchSlots::SubdirSwitch, {" /S", " /E"}},
-    {"optCopyMode", &SwitchSlots::CopyModeSwitch, {" /Z", " /B", " /ZB"}},
-    {"optFileExcl", &SwitchSlots::ExcludeChangeSwitch, {" /XC", " /XO", " /XN", ""}},
-    {"optExclXtraLoneLy", &SwitchSlots::ExcludeExtraLonelySwitch, {" /XX", " /XL", ""}},
-    {"optFileAddA", &SwitchSlots::ArchiveSwitch, {" /A", " /M", ""}},
-};
-struct FieldSlot {
-    const char* box;
-    const char* field;
-    Slot slot;
-    const char* prefix;
-    bool number;  // judged by the locale at every change; else free text
-};
-const FieldSlot kFieldSlots[] = {
-    {"chkIpg", "txtIpg", &SwitchSlots::IpgSwitch, " /IPG:", true},
-    {"chkMon", "txtMon", &SwitchSlots::MonSwitch, " /MON:", true},
-    {"chkMot", "txtMot", &SwitchSlots::MotSwitch, " /MOT:", true},
-    {"chkMinFileSize", "txtMinFileSize", &SwitchSlots::MinSizeSwitch, " /MIN:", false},
-    {"chkMaxFileSize", "txtMaxFileSize", &SwitchSlots::MaxSizeSwitch, " /MAX:", false},
-};
-struct DateSlot {
-    const char* box;
-    const char* calendar;
-    Slot slot;
-    const char* prefix;
-};
-const DateSlot kDateSlots[] = {
-    {"chkMaxAgeEnable", "calMaxAge", &SwitchSlots::MaxAgeSwitch, " /MAXAGE:"},
-    {"chkMinAgeEnable", "calMinAge", &SwitchSlots::MinAgeSwitch, " /MINAGE:"},
-    {"chkMaxLadEnable", "calMaxLad", &SwitchSlots::MaxLadSwitch, " /MAXLAD:"},
-    {"chkMinLadEnable", "calMinLad", &SwitchSlots::MinLadSwitch, " /MINLAD:"},
-};
-struct AttribSlots {
-    const char* groupPrefix;
-    const char* letters;
-    Slot first;
-    const char* firstPrefix;
-    Slot second;
-    const char* secondPrefix;
-};
-const AttribSlots kAttribSlots[] = {
-    {"optAttribAddSub", "RASHNT", &SwitchSlots::AttribAddSwitch, " /A+:", &SwitchSlots::AttribRemoveSwitch, " /A-:"},
-    {"optAttribIncExc", "RASHNTCEO", &SwitchSlots::AttribIncludeSwitch, " /IA:", &SwitchSlots::AttribExcludeSwitch,
-     " /XA:"},
-};
-
 bool startsWith(std::string_view v, std::string_view prefix) { return v.substr(0, prefix.size()) == prefix; }
 bool allDigits(std::string_view v) {
     for (char c : v)
@@ -381,20 +306,23 @@ std::optional<std::string> violation(Session& x) {
     auto bad = [](std::string what, const std::string& value) { return what + ": '" + value + "'"; };
     auto checked = [&](const char* box) { return w.get<ui::CheckBox>(box).checked(); };
 
+    for (const testsupport::Toggle& t : testsupport::kToggles)
+        if (s.*t.slot != (checked(t.box) ? t.text : "")) return bad(std::string("slot of ") + t.box, s.*t.slot);
     bool anyLetter = false;
-    for (const BoxSlot& b : kBoxSlots) {
-        if (s.*b.slot != (checked(b.box) ? b.text : "")) return bad(std::string("slot of ") + b.box, s.*b.slot);
-        anyLetter = anyLetter || (std::string_view(b.text).size() == 1 && !(s.*b.slot).empty());
+    for (const testsupport::CopyFlag& f : testsupport::kCopyFlags) {
+        if (s.*f.slot != (checked(f.box) ? f.letter : "")) return bad(std::string("slot of ") + f.box, s.*f.slot);
+        anyLetter = anyLetter || !(s.*f.slot).empty();
     }
-    if (s.CopyPrefix != (anyLetter ? " /COPY:" : "")) return bad("CopyPrefix", s.CopyPrefix);
-    for (const GroupSlot& g : kGroupSlots) {
+    if (s.CopyPrefix != (anyLetter ? testsupport::kCopyPrefix : "")) return bad("CopyPrefix", s.CopyPrefix);
+    for (const testsupport::ChoiceGroup& g : testsupport::kChoiceGroups) {
         int i = w.get<ui::OptionGroup>(g.group).selected();
-        if (i < 0 || i >= static_cast<int>(g.texts.size()) || s.*g.slot != g.texts[static_cast<std::size_t>(i)])
+        if (i < 0 || i >= static_cast<int>(g.choices.size()) ||
+            s.*g.slot != g.choices[static_cast<std::size_t>(i)].text)
             return bad(std::string("slot of ") + g.group, s.*g.slot);
     }
     if (s.LevelSwitch != (w.chkLev.checked() ? " /LEV:" + w.txtDirLev.text() : ""))
         return bad("LevelSwitch", s.LevelSwitch);
-    for (const FieldSlot& f : kFieldSlots) {
+    for (const testsupport::ValueField& f : testsupport::kValueFields) {
         const ui::TextBox& field = w.get<ui::TextBox>(f.field);
         const std::string& v = s.*f.slot;
         if (!v.empty() && v != f.prefix + field.text()) return bad(std::string("slot of ") + f.field, v);
@@ -405,11 +333,11 @@ std::optional<std::string> violation(Session& x) {
         if (!field.text().empty() && !x.p.isLocaleNumber(field.text()))
             return bad(std::string("no number in ") + f.field, field.text());
     }
-    for (const DateSlot& d : kDateSlots) {
+    for (const testsupport::DateLimit& d : testsupport::kDateLimits) {
         const std::string& v = s.*d.slot;
         if (checked(d.box) ? !dateForm(v, d.prefix) : !v.empty()) return bad(std::string("slot of ") + d.box, v);
     }
-    for (const AttribSlots& a : kAttribSlots) {
+    for (const testsupport::AttributeSet& a : testsupport::kAttributeSets) {
         std::string first, second;
         for (const char* l = a.letters; *l; ++l) {
             int i = w.get<ui::OptionGroup>(std::string(a.groupPrefix) + *l).selected();
@@ -419,10 +347,11 @@ std::optional<std::string> violation(Session& x) {
         if (s.*a.first != (first.empty() ? "" : a.firstPrefix + first)) return bad(a.firstPrefix, s.*a.first);
         if (s.*a.second != (second.empty() ? "" : a.secondPrefix + second)) return bad(a.secondPrefix, s.*a.second);
     }
-    for (auto [slot, prefix] : {std::pair{&SwitchSlots::ExcludeFilesSwitch, " /XF "},
-                                std::pair{&SwitchSlots::ExcludeDirsSwitch, " /XD "}})
-        if (!(s.*slot).empty() && ((s.*slot).size() <= 5 || !startsWith(s.*slot, prefix)))
-            return bad(prefix, s.*slot);
+    for (const testsupport::ListField& l : testsupport::kListFields) {
+        const std::string& v = s.*l.slot;
+        if (!v.empty() && (v.size() <= std::string_view(l.prefix).size() || !startsWith(v, l.prefix)))
+            return bad(l.prefix, v);
+    }
     std::string_view retry = s.RetrySwitch;
     if (!startsWith(retry, " /R:") || !allDigits(retry.substr(4)) || retry.size() > 6 ||
         std::to_string(number(retry.substr(4))) != retry.substr(4) || number(retry.substr(4)) > 30)
@@ -451,11 +380,12 @@ std::optional<std::string> violation(Session& x) {
 
     if (w.DateLimitPage < 0 || w.DateLimitPage > 3) return bad("DateLimitPage", std::to_string(w.DateLimitPage));
     for (int i = 0; i < 4; ++i) {
+        const testsupport::DateLimit& d = testsupport::kDateLimits[static_cast<std::size_t>(i)];
         const bool front = i == w.DateLimitPage;
-        const auto& box = w.get<ui::CheckBox>(kDateSlots[i].box);
-        const auto& calendar = w.get<ui::Calendar>(kDateSlots[i].calendar);
+        const auto& box = w.get<ui::CheckBox>(d.box);
+        const auto& calendar = w.get<ui::Calendar>(d.calendar);
         if (box.visible() != front || box.enabled() != front || calendar.visible() != front)
-            return bad("date page shows", kDateSlots[i].box);
+            return bad("date page shows", d.box);
     }
     if (w.CopyOptionsPage < 0 || w.CopyOptionsPage > 2 || w.FileSelectionPage < 0 || w.FileSelectionPage > 3)
         return bad("page state", std::to_string(w.CopyOptionsPage) + "/" + std::to_string(w.FileSelectionPage));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/OptionTable.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
@@ -12,38 +13,6 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 using slots::SwitchSlots;
-
-struct ToggleCase {
-    const char* box;
-    std::string SwitchSlots::*slot;
-    const char* text;
-};
-
-const ToggleCase kToggles[] = {
-    {"chkJobSummary", &SwitchSlots::NjsSwitch, " /NJS"},
-    {"chkJobHeader", &SwitchSlots::NjhSwitch, " /NJH"},
-    {"chkInclFullPath", &SwitchSlots::FpSwitch, " /FP"},
-    {"chkInclSource", &SwitchSlots::TsSwitch, " /TS"},
-    {"chkVerbose", &SwitchSlots::VerboseSwitch, " /V"},
-    {"chkReportXtra", &SwitchSlots::ReportExtraSwitch, " /X"},
-    {"chkListOnly", &SwitchSlots::ListOnlySwitch, " /L"},
-    {"chkNp", &SwitchSlots::NpSwitch, " /NP"},
-    {"chkEta", &SwitchSlots::EtaSwitch, " /ETA"},
-    {"chkTerminal", &SwitchSlots::TeeSwitch, " /TEE"},
-    {"chkInclTweaked", &SwitchSlots::ItSwitch, " /IT"},
-    {"chkInclSame", &SwitchSlots::IsSwitch, " /IS"},
-    {"chkExcJunction", &SwitchSlots::XjSwitch, " /XJ"},
-    {"chkTbd", &SwitchSlots::TbdSwitch, " /TBD"},
-    {"chkReg", &SwitchSlots::RegSwitch, " /REG"},
-    {"chkCreate", &SwitchSlots::CreateSwitch, " /CREATE"},
-    {"chkFat", &SwitchSlots::FatSwitch, " /FAT"},
-    {"chkFft", &SwitchSlots::FftSwitch, " /FFT"},
-    {"chkNoLfns", &SwitchSlots::NoLfnSwitch, " /256"},
-    {"chkSecurity", &SwitchSlots::SecSwitch, " /SEC"},
-    {"chkPurge", &SwitchSlots::PurgeSwitch, " /PURGE"},
-    {"chkMov", &SwitchSlots::MovSwitch, " /MOV"},
-    {"chkMove", &SwitchSlots::MoveSwitch, " /MOVE"},
-};
 
 constexpr const char* kMirrorText =
     "THIS OPTION SHOULD BE USED WITH GREAT CAUTION!\r\n"
@@ -55,7 +24,8 @@ class Toggles : public ::testing::Test, protected AppFixture {};
 }  // namespace
 
 TEST(Toggle, EachBoxWritesOnlyItsOwnSlotAndEmptiesItWhenUnchecked) {
-    for (const ToggleCase& c : kToggles) {
+    for (const testsupport::Toggle& c : testsupport::kToggles) {
+        if (c.warns) continue;  // the mirror box, with its warning, has its own tests below
         SCOPED_TRACE(c.box);
         AppFixture f;
         auto& box = f.w.get<ui::CheckBox>(c.box);
@@ -81,13 +51,15 @@ TEST_F(Toggles, SwitchesFollowTheCommandOrderNotTheClickOrder) {
 }
 
 TEST_F(Toggles, BoxesWithoutARuleChangeNothing) {
-    for (const char* box : {"chkPf", "chkCopyAll", "chkNoCopy"}) {
-        w.get<ui::CheckBox>(box).click();
-        EXPECT_TRUE(w.get<ui::CheckBox>(box).checked()) << box;
-        EXPECT_EQ(switches(), kStartupSwitches) << box;
+    for (const testsupport::InertBox& b : testsupport::kInertBoxes) {
+        w.get<ui::CheckBox>(b.box).click();
+        EXPECT_TRUE(w.get<ui::CheckBox>(b.box).checked()) << b.box;
+        EXPECT_EQ(switches(), kStartupSwitches) << b.box;
     }
-    w.optArchiveSetIncOnly.select(0);
-    w.optArchiveSetIncOnly.select(1);
+    for (int i = 0; i < static_cast<int>(testsupport::kInertGroupCaptions.size()); ++i) {
+        w.get<ui::OptionGroup>(testsupport::kInertGroup).select(i);
+        EXPECT_EQ(switches(), kStartupSwitches) << i;
+    }
     EXPECT_EQ(switches(), kStartupSwitches);
     EXPECT_TRUE(p.messages.empty());
 }
