@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/OptionTable.h"
 #include "ui/MainLayout.h"
 
 namespace ui {
@@ -32,14 +33,22 @@ constexpr int kFrameCaptionTopTwips = 240;
 constexpr int kMarginTwips = 120;
 constexpr int kFirstTopTwips = 300;  // below the page's own caption
 
-std::string gapped(const std::string& before, int blanks, const std::string& after) {
-    return before + std::string(blanks, ' ') + after;
-}
+using testsupport::gapped;
 const std::string kLev = gapped("Copy Only the Top", 15, "Directory Levels");
-const std::string kIpg = gapped("Inter-Packet Gap", 17, "(ms), to free bandwidth on slow lines.");
-const std::string kMon = gapped("Run again when more than", 17, "changes seen.");
-const std::string kMot = gapped("Run again after", 17, "minutes time.");
-const std::string kEta = std::string("Show ") + '"' + "Estimated Time of Arrival on Copied Files";
+
+const testsupport::ValueField& valueField(const std::string& box) {
+    for (const auto& v : testsupport::kValueFields)
+        if (v.box == box) return v;
+    throw std::runtime_error("no value field " + box);
+}
+const std::string kIpg = valueField("chkIpg").caption;
+const std::string kMon = valueField("chkMon").caption;
+const std::string kMot = valueField("chkMot").caption;
+const std::string kEta = [] {
+    for (const auto& t : testsupport::kToggles)
+        if (std::string(t.box) == "chkEta") return t.caption;
+    throw std::runtime_error("no chkEta");
+}();
 
 struct Expected {
     PageId page;
@@ -49,24 +58,61 @@ struct Expected {
     std::string caption;
 };
 
-std::vector<Expected> attributeRows(PageId page, const std::string& heading, const std::string& headingCaption,
-                                    const std::vector<std::pair<std::string, std::string>>& labels,
-                                    const std::string& arrayPrefix, const std::string& letters,
-                                    const std::vector<std::string>& options) {
-    std::vector<Expected> rows{{page, heading, -1, Kind::Label, headingCaption}};
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        rows.push_back({page, labels[i].first, -1, Kind::Label, labels[i].second});
+// A check box of the shared option table, on its page with its caption from there.
+Expected box(const std::string& name) {
+    for (const auto& t : testsupport::kToggles)
+        if (t.box == name) return {t.page, name, -1, Kind::CheckBox, t.caption};
+    for (const auto& f : testsupport::kCopyFlags)
+        if (f.box == name) return {testsupport::kCopyFlagPage, name, -1, Kind::CheckBox, f.caption};
+    for (const auto& v : testsupport::kValueFields)
+        if (v.box == name) return {v.page, name, -1, Kind::CheckBox, v.caption};
+    for (const auto& b : testsupport::kInertBoxes)
+        if (b.box == name) return {b.page, name, -1, Kind::CheckBox, b.caption};
+    throw std::runtime_error("no option box " + name);
+}
+
+// The members of an option group of the shared table, by index.
+std::vector<Expected> group(const std::string& name) {
+    std::vector<Expected> rows;
+    for (const auto& g : testsupport::kChoiceGroups)
+        if (g.group == name)
+            for (std::size_t i = 0; i < g.choices.size(); ++i)
+                rows.push_back({g.page, name, static_cast<int>(i), Kind::Option, g.choices[i].caption});
+    if (name == testsupport::kInertGroup)
+        for (std::size_t i = 0; i < testsupport::kInertGroupCaptions.size(); ++i)
+            rows.push_back({testsupport::kInertGroupPage, name, static_cast<int>(i), Kind::Option,
+                            testsupport::kInertGroupCaptions[i]});
+    if (rows.empty()) throw std::runtime_error("no option group " + name);
+    return rows;
+}
+
+// A page of attribute groups: its heading, then per letter its label and its three options.
+std::vector<Expected> attributeRows(const testsupport::AttributeSet& set, const std::string& heading,
+                                    const std::vector<std::string>& labelNames) {
+    std::vector<Expected> rows{{set.page, heading, -1, Kind::Label, set.heading}};
+    for (std::size_t i = 0; i < labelNames.size(); ++i) {
+        rows.push_back({set.page, labelNames[i], -1, Kind::Label, set.labels.at(i)});
         for (int k = 0; k < 3; ++k)
-            rows.push_back({page, arrayPrefix + letters[i], k, Kind::Option, options[k]});
+            rows.push_back({set.page, set.groupPrefix + std::string(1, set.letters[i]), k, Kind::Option,
+                            set.options.at(static_cast<std::size_t>(k))});
     }
     return rows;
 }
 
-// Every control but the group frames, in tab order.
+// Every control but the group frames, in tab order. Option controls take their page and caption
+// from the shared option table; the others are written here.
 std::vector<Expected> expectedControls() {
     using P = PageId;
     using K = Kind;
-    std::vector<Expected> rows = {
+    std::vector<Expected> rows;
+    auto add = [&rows](std::vector<Expected> more) { rows.insert(rows.end(), more.begin(), more.end()); };
+    auto boxes = [&add](std::initializer_list<const char*> names) {
+        for (const char* n : names) add({box(n)});
+    };
+    const auto& lists = testsupport::kListFields;  // files first, then folders
+    const auto& sets = testsupport::kAttributeSets;  // add/remove, then include/exclude
+
+    add({
         {P::Window, "tabStripOptions", -1, K::TabStrip, ""},
         {P::General, "lblSrcPath", -1, K::Label, "Source Path"},
         {P::General, "txtSrcPath", -1, K::TextBox, ""},
@@ -79,129 +125,69 @@ std::vector<Expected> expectedControls() {
         {P::Window, "cmdQuit", -1, K::Button, "&Quit"},
         {P::Window, "cmdCopyOptionNext", 0, K::Button, "<"},
         {P::Window, "cmdCopyOptionNext", 1, K::Button, ">"},
+    });
 
-        {P::CopyOptions1, "optSub", 0, K::Option, "Copy Non-Empty Sub-Directories"},
-        {P::CopyOptions1, "optSub", 1, K::Option, "Copy All Sub-Directories"},
-        {P::CopyOptions1, "chkLev", -1, K::CheckBox, kLev},
-        {P::CopyOptions1, "txtDirLev", -1, K::TextBox, ""},
-        {P::CopyOptions1, "optCopyMode", 0, K::Option, "Copy Files in Restartable Mode"},
-        {P::CopyOptions1, "optCopyMode", 1, K::Option, "Copy Files in Backup Mode"},
-        {P::CopyOptions1, "optCopyMode", 2, K::Option, "Use Restartable Mode. If ACCESS DENIED Use Backup Mode"},
-        {P::CopyOptions1, "chkData", -1, K::CheckBox, "Copy Data."},
-        {P::CopyOptions1, "chkAcls", -1, K::CheckBox, "Copy NTFS Security ACLs."},
-        {P::CopyOptions1, "chkAttrib", -1, K::CheckBox, "Copy Attributes."},
-        {P::CopyOptions1, "chkOwnership", -1, K::CheckBox, "Copy Ownership."},
-        {P::CopyOptions1, "chkTimestamps", -1, K::CheckBox, "Copy Timestamps."},
-        {P::CopyOptions1, "chkAudit", -1, K::CheckBox, "Copy Auditing."},
-        {P::CopyOptions1, "chkRunHours", -1, K::CheckBox, "Run Hours"},
-        {P::CopyOptions1, "mskEdRunHours", -1, K::MaskedEdit, ""},
-        {P::CopyOptions1, "chkPf", -1, K::CheckBox, "Check run hours on a Per File (not per pass) basis."},
-        {P::CopyOptions1, "chkIpg", -1, K::CheckBox, kIpg},
-        {P::CopyOptions1, "txtIpg", -1, K::TextBox, ""},
+    add(group("optSub"));
+    add({{P::CopyOptions1, "chkLev", -1, K::CheckBox, kLev}, {P::CopyOptions1, "txtDirLev", -1, K::TextBox, ""}});
+    add(group("optCopyMode"));
+    boxes({"chkData", "chkAcls", "chkAttrib", "chkOwnership", "chkTimestamps", "chkAudit"});
+    add({{P::CopyOptions1, "chkRunHours", -1, K::CheckBox, "Run Hours"},
+         {P::CopyOptions1, "mskEdRunHours", -1, K::MaskedEdit, ""}});
+    boxes({"chkPf", "chkIpg"});
+    add({{P::CopyOptions1, "txtIpg", -1, K::TextBox, ""}});
 
-        {P::CopyOptions2, "chkSecurity", -1, K::CheckBox, "Copy Security Info"},
-        {P::CopyOptions2, "chkCopyAll", -1, K::CheckBox, "Copy All File Info. (Equivilant to /COPY:DATSOU.)"},
-        {P::CopyOptions2, "chkNoCopy", -1, K::CheckBox, "Copy No File Info. (Useful with /PURGE.)"},
-        {P::CopyOptions2, "chkPurge", -1, K::CheckBox, "Delete Dirs in Dest. that no longer Exist in Source"},
-        {P::CopyOptions2, "chkMir", -1, K::CheckBox, "Mirror a Directory Tree "},
-        {P::CopyOptions2, "chkMon", -1, K::CheckBox, kMon},
-        {P::CopyOptions2, "txtMon", -1, K::TextBox, ""},
-        {P::CopyOptions2, "chkMot", -1, K::CheckBox, kMot},
-        {P::CopyOptions2, "txtMot", -1, K::TextBox, ""},
-        {P::CopyOptions2, "chkMov", -1, K::CheckBox, "Move Files (Delete From Source)"},
-        {P::CopyOptions2, "chkMove", -1, K::CheckBox, "Move Files and Folders (Delete From Source)"},
-        {P::CopyOptions2, "chkCreate", -1, K::CheckBox, "CREATE directory tree and zero-length files only."},
-        {P::CopyOptions2, "chkFat", -1, K::CheckBox, "Create destination files using 8.3 FAT file names only."},
-        {P::CopyOptions2, "chkFft", -1, K::CheckBox, "Assume FAT File Times (2-second granularity)."},
-        {P::CopyOptions2, "chkNoLfns", -1, K::CheckBox, "Turn off very long path (> 256 characters) support."},
-    };
-    auto append = [&rows](const std::vector<Expected>& more) { rows.insert(rows.end(), more.begin(), more.end()); };
+    boxes({"chkSecurity", "chkCopyAll", "chkNoCopy", "chkPurge", "chkMir", "chkMon"});
+    add({{P::CopyOptions2, "txtMon", -1, K::TextBox, ""}});
+    boxes({"chkMot"});
+    add({{P::CopyOptions2, "txtMot", -1, K::TextBox, ""}});
+    boxes({"chkMov", "chkMove", "chkCreate", "chkFat", "chkFft", "chkNoLfns"});
 
-    append(attributeRows(P::CopyOptions3, "lblAddSubAttrib", "Add/Remove Attributes from Copied Files.",
-                         {{"lblAddSubR", "Read Only"},
-                          {"lblAddSubA", "Archive"},
-                          {"lblAddSubS", "System"},
-                          {"lblAddSubH", "Hidden"},
-                          {"lblAddSubN", "Not Context Indexed"},
-                          {"lblAddSubT", "Temporary"}},
-                         "optAttribAddSub", "RASHNT", {"Add", "Remove", "None"}));
-    append(attributeRows(P::FileSelection1, "lblAttribIncExc", "Include/Exclude Files Based on Attributes.",
-                         {{"lblAttribIncExcR", "Read Only"},
-                          {"lblAttribIncExcA", "Archive"},
-                          {"lblAttribIncExcS", "System"},
-                          {"lblAttribIncExcH", "Hidden"},
-                          {"lblAttribIncExcN", "Not Context Indexed"},
-                          {"lblAttribIncExcT", "Temporary"},
-                          {"lblAttribIncExcC", "Compressed"},
-                          {"lblAttribIncExcE", "Encrypted"},
-                          {"lblAttribIncExO", "Offline"}},
-                         "optAttribIncExc", "RASHNTCEO", {"Include", "Exclude", "None"}));
+    add(attributeRows(sets.at(0), "lblAddSubAttrib",
+                      {"lblAddSubR", "lblAddSubA", "lblAddSubS", "lblAddSubH", "lblAddSubN", "lblAddSubT"}));
+    add(attributeRows(sets.at(1), "lblAttribIncExc",
+                      {"lblAttribIncExcR", "lblAttribIncExcA", "lblAttribIncExcS", "lblAttribIncExcH",
+                       "lblAttribIncExcN", "lblAttribIncExcT", "lblAttribIncExcC", "lblAttribIncExcE",
+                       "lblAttribIncExO"}));
 
-    append({
-        {P::FileSelection2, "optArchiveSetIncOnly", 0, K::Option, "Copy only files with the Archive attribute set."},
-        {P::FileSelection2, "optArchiveSetIncOnly", 1, K::Option,
-         "Copy only files with the Archive attribute and reset it."},
-        {P::FileSelection2, "lblFileExclName", -1, K::Label, "Exclude the Following File Names/Wildcards/Paths."},
-        {P::FileSelection2, "txtFileExclName", -1, K::TextBox, ""},
-        {P::FileSelection2, "lblDirExclName", -1, K::Label, "Exclude the Following Directory Names/Paths"},
-        {P::FileSelection2, "txtDirExclName", -1, K::TextBox, ""},
-        {P::FileSelection2, "optFileExcl", 0, K::Option, "Exclude Changed Files"},
-        {P::FileSelection2, "optFileExcl", 1, K::Option, "Exclude Older Files"},
-        {P::FileSelection2, "optFileExcl", 2, K::Option, "Exclude Newer Files"},
-        {P::FileSelection2, "optFileExcl", 3, K::Option, "None of the Above."},
-        {P::FileSelection2, "optExclXtraLoneLy", 0, K::Option, "Exclude Extra Files and Directories"},
-        {P::FileSelection2, "optExclXtraLoneLy", 1, K::Option, "Exclude Lonely Files and Directories"},
-        {P::FileSelection2, "optExclXtraLoneLy", 2, K::Option, "None of the Above"},
-        {P::FileSelection2, "chkInclSame", -1, K::CheckBox, "Include Same files."},
-        {P::FileSelection2, "chkInclTweaked", -1, K::CheckBox, "Include Tweaked files."},
+    add(group("optArchiveSetIncOnly"));
+    for (const auto& l : lists)
+        add({{testsupport::kListPage, l.label, -1, K::Label, l.labelCaption},
+             {testsupport::kListPage, l.field, -1, K::TextBox, ""}});
+    add(group("optFileExcl"));
+    add(group("optExclXtraLoneLy"));
+    boxes({"chkInclSame", "chkInclTweaked"});
 
-        {P::DateLimits, "calMaxAge", -1, K::Calendar, ""},
-        {P::DateLimits, "calMinAge", -1, K::Calendar, ""},
-        {P::DateLimits, "calMaxLad", -1, K::Calendar, ""},
-        {P::DateLimits, "calMinLad", -1, K::Calendar, ""},
-        {P::DateLimits, "chkMaxAgeEnable", -1, K::CheckBox, "Enable This Setting"},
-        {P::DateLimits, "chkMinAgeEnable", -1, K::CheckBox, "Enable This Setting"},
-        {P::DateLimits, "chkMaxLadEnable", -1, K::CheckBox, "Enable This Setting"},
-        {P::DateLimits, "chkMinLadEnable", -1, K::CheckBox, "Enable This Setting"},
-        {P::DateLimits, "cmdCalSelect", 0, K::Button, "<<<"},
-        {P::DateLimits, "cmdCalSelect", 1, K::Button, ">>>"},
+    for (const auto& d : testsupport::kDateLimits) add({{P::DateLimits, d.calendar, -1, K::Calendar, ""}});
+    for (const auto& d : testsupport::kDateLimits)
+        add({{P::DateLimits, d.box, -1, K::CheckBox, testsupport::kDateBoxCaption}});
+    add({{P::DateLimits, "cmdCalSelect", 0, K::Button, "<<<"}, {P::DateLimits, "cmdCalSelect", 1, K::Button, ">>>"}});
 
-        {P::FileSelection4, "optFileAddA", 0, K::Option, "Copy Only Files With Archive Attribute Set."},
-        {P::FileSelection4, "optFileAddA", 1, K::Option,
-         "Copy Only Files With Archive Attribute Set and Reset Archive Bit on Source."},
-        {P::FileSelection4, "optFileAddA", 2, K::Option, "Ignore Archive Attribute."},
-        {P::FileSelection4, "chkMinFileSize", -1, K::CheckBox, "Minimum File Size (Bytes)"},
-        {P::FileSelection4, "txtMinFileSize", -1, K::TextBox, ""},
-        {P::FileSelection4, "chkMaxFileSize", -1, K::CheckBox, "Maximum File Size (Bytes)"},
-        {P::FileSelection4, "txtMaxFileSize", -1, K::TextBox, ""},
-        {P::FileSelection4, "chkExcJunction", -1, K::CheckBox, "Exclude Junction points. (normally included by default)."},
+    add(group("optFileAddA"));
+    boxes({"chkMinFileSize"});
+    add({{P::FileSelection4, "txtMinFileSize", -1, K::TextBox, ""}});
+    boxes({"chkMaxFileSize"});
+    add({{P::FileSelection4, "txtMaxFileSize", -1, K::TextBox, ""}});
+    boxes({"chkExcJunction"});
 
+    add({
         {P::Retry, "lblRetryTxt", -1, K::Label, "Retries on Failed Copy"},
         {P::Retry, "sldRetry", -1, K::Slider, ""},
         {P::Retry, "lblRetryVal", -1, K::Label, "0"},
         {P::Retry, "lblWaitTxt", -1, K::Label, "Seconds Between Retries"},
         {P::Retry, "sldWait", -1, K::Slider, ""},
         {P::Retry, "lblWaitVal", -1, K::Label, "0"},
-        {P::Retry, "chkReg", -1, K::CheckBox, "Save As Default"},
-        {P::Retry, "chkTbd", -1, K::CheckBox, "Wait for sharenames To Be Defined (retry error 67)."},
-
-        {P::Logging, "chkNp", -1, K::CheckBox, "Don't Display % Copied"},
-        {P::Logging, "chkEta", -1, K::CheckBox, kEta},
+    });
+    boxes({"chkReg", "chkTbd", "chkNp", "chkEta"});
+    add({
         {P::Logging, "txtLogFile", -1, K::TextBox, ""},
         {P::Logging, "cmdLogFile", -1, K::Button, "Browse"},
         {P::Logging, "optLogFile", 0, K::Option, "Append Log File"},
         {P::Logging, "optLogFile", 1, K::Option, "Overwrite Log File"},
-        {P::Logging, "chkTerminal", -1, K::CheckBox, "Output to console window, as well as the log file."},
-        {P::Logging, "chkListOnly", -1, K::CheckBox, "List only - don't copy, timestamp or delete any files"},
-        {P::Logging, "chkReportXtra", -1, K::CheckBox, "Report all eXtra files, not just those selected."},
-        {P::Logging, "chkVerbose", -1, K::CheckBox, "Produce Verbose output, showing skipped files."},
-        {P::Logging, "chkInclSource", -1, K::CheckBox, "Include source file Time Stamps in the output."},
-        {P::Logging, "chkInclFullPath", -1, K::CheckBox, "Include Full Pathname of files in the output."},
-        {P::Logging, "chkJobHeader", -1, K::CheckBox, "No Job Header."},
-        {P::Logging, "chkJobSummary", -1, K::CheckBox, "No Job Summary."},
-
-        {P::Job, "cmdSaveBatch", -1, K::Button, "Save"},
     });
+    boxes({"chkTerminal", "chkListOnly", "chkReportXtra", "chkVerbose", "chkInclSource", "chkInclFullPath",
+           "chkJobHeader", "chkJobSummary"});
+
+    add({{P::Job, "cmdSaveBatch", -1, K::Button, "Save"}});
     return rows;
 }
 
@@ -382,27 +368,50 @@ TEST(MainLayout, CaptionsKeepTheirExactBlanksAndQuotes) {
     EXPECT_EQ(kEta, find("chkEta").caption);
 }
 
-TEST(MainLayout, WindowRowsStandWhereTheWindowPutsThem) {
-    struct Case {
-        std::string name;
-        int index;
-        Rect rect;
-    };
-    const std::vector<Case> cases = {
-        {"tabStripOptions", -1, {120, 120, 5415, 6015}},
-        {"cmdRun", -1, {120, 6240, 1150, 345}},
-        {"cmdQuit", -1, {1320, 6240, 1150, 345}},
-        {"cmdCopyOptionNext", 0, {4964, 6240, 255, 345}},
-        {"cmdCopyOptionNext", 1, {5280, 6240, 255, 345}},
-    };
-    for (const auto& c : cases) {
-        const auto& row = find(c.name, c.index);
-        EXPECT_EQ(row.page, PageId::Window) << c.name;
-        EXPECT_TRUE(sameRect(row.rect, c.rect)) << c.name;
+// The positions that are fixed for the program, in twips; everything else on the pages is placed
+// freely and held only by the invariants below.
+constexpr int kWindowWidth = 5725, kWindowHeight = 7500;
+struct FixedPosition {
+    bool about;  // in the About box, else on the main window
+    std::string name;
+    int index;
+    Rect rect;
+};
+const std::vector<FixedPosition> kFixedPositions = {
+    {false, "tabStripOptions", -1, {120, 120, 5415, 6015}},
+    {false, "cmdRun", -1, {120, 6240, 1150, 345}},
+    {false, "cmdQuit", -1, {1320, 6240, 1150, 345}},
+    {false, "cmdCopyOptionNext", 0, {4964, 6240, 255, 345}},
+    {false, "cmdCopyOptionNext", 1, {5280, 6240, 255, 345}},
+    {true, "lblTitle", -1, {1050, 240, 3885, 480}},
+    {true, "lblVersion", -1, {1050, 780, 3885, 225}},
+    {true, "lblDescription", -1, {1050, 1125, 3885, 690}},
+    {true, "lblEmail", -1, {240, 2880, 3615, 255}},
+    {true, "cmdOK", -1, {4245, 2625, 1260, 345}},
+    {true, "cmdSysInfo", -1, {4245, 3052, 1245, 345}},
+};
+
+const LayoutRow& findAbout(std::string_view name) {
+    for (const auto& row : aboutLayout())
+        if (row.name == name) return row;
+    throw std::runtime_error("no About row " + std::string(name));
+}
+
+TEST(MainLayout, FixedPositionsStandWhereTheyMust) {
+    EXPECT_EQ(kWindowWidthTwips, kWindowWidth);
+    EXPECT_EQ(kWindowHeightTwips, kWindowHeight);
+    EXPECT_TRUE(sameRect(kTabStripTwips, kFixedPositions[0].rect));
+    for (const auto& c : kFixedPositions) {
+        SCOPED_TRACE(c.name + "(" + std::to_string(c.index) + ")");
+        const auto& row = c.about ? findAbout(c.name) : find(c.name, c.index);
+        EXPECT_EQ(row.page, PageId::Window);
+        EXPECT_TRUE(sameRect(row.rect, c.rect));
     }
+    // The main window holds nothing else outside its pages.
     EXPECT_EQ(std::count_if(mainLayout().begin(), mainLayout().end(),
                             [](const LayoutRow& r) { return r.page == PageId::Window; }),
-              static_cast<std::ptrdiff_t>(cases.size()));
+              std::count_if(kFixedPositions.begin(), kFixedPositions.end(),
+                            [](const FixedPosition& c) { return !c.about; }));
 }
 
 TEST(MainLayout, PageAreaIsTheTabStripLessItsTabRow) {
@@ -677,21 +686,20 @@ TEST(MainLayout, DatePageStacksItsCalendarsAndEnableBoxes) {
     EXPECT_GE(next.left, back.right());
 }
 
-TEST(AboutLayout, RowsStandWhereTheBoxPutsThem) {
+TEST(AboutLayout, RowsStandInOrderInsideTheBoxWithoutOverlap) {
     struct Case {
         std::string name;
         Kind kind;
         std::string caption;
-        Rect rect;
     };
     const std::vector<Case> expected = {
-        {"picIcon", Kind::Label, "", {240, 240, 540, 540}},
-        {"lblTitle", Kind::Label, "Zentrova KV", {1050, 240, 3885, 480}},
-        {"lblVersion", Kind::Label, "", {1050, 780, 3885, 225}},
-        {"lblDescription", Kind::Label, "", {1050, 1125, 3885, 690}},
-        {"lblEmail", Kind::Label, "", {240, 2880, 3615, 255}},
-        {"cmdOK", Kind::Button, "OK", {4245, 2625, 1260, 345}},
-        {"cmdSysInfo", Kind::Button, "&System Info...", {4245, 3052, 1245, 345}},
+        {"picIcon", Kind::Label, ""},
+        {"lblTitle", Kind::Label, "Zentrova KV"},
+        {"lblVersion", Kind::Label, ""},
+        {"lblDescription", Kind::Label, ""},
+        {"lblEmail", Kind::Label, ""},
+        {"cmdOK", Kind::Button, "OK"},
+        {"cmdSysInfo", Kind::Button, "&System Info..."},
     };
     const auto about = aboutLayout();
     ASSERT_EQ(about.size(), expected.size());
@@ -704,11 +712,14 @@ TEST(AboutLayout, RowsStandWhereTheBoxPutsThem) {
         EXPECT_EQ(about[i].kind, expected[i].kind);
         EXPECT_EQ(about[i].page, PageId::Window);
         EXPECT_EQ(about[i].caption, expected[i].caption);
-        EXPECT_TRUE(sameRect(about[i].rect, expected[i].rect));
         EXPECT_TRUE(contains(client, about[i].rect));
         for (std::size_t j = i + 1; j < about.size(); ++j)
             EXPECT_FALSE(overlap(about[i].rect, about[j].rect)) << about[j].name;
     }
+    // The icon stands top left: left of the title, at or above its top.
+    const Rect icon = findAbout("picIcon").rect, title = findAbout("lblTitle").rect;
+    EXPECT_LE(icon.right(), title.left);
+    EXPECT_LE(icon.top, title.top);
 }
 
 }  // namespace
