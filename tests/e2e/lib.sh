@@ -81,6 +81,33 @@ lay_app() {
     cp -f "$engine" "$dir/robocopy.exe"
 }
 
+# The tab strip moved to a tab, as the arrow keys move it.
+goto_tab() { drv select-tab "$APP_TITLE" "$1" || fail "cannot show tab $1"; }
+
+# The page-step buttons "<" and ">".
+step_back() { drv click "$APP_TITLE" 'Button=<' || fail "cannot step to the previous sub-page"; }
+step_next() { drv click "$APP_TITLE" 'Button=>' || fail "cannot step to the next sub-page"; }
+
+# The one way the scenarios bring a page to the front, as a person does: its tab (through
+# General, so that a paged tab starts again at its first sub-page), then ">" as often as given,
+# until a control that only that page shows is so (visible, or "seen": shown and not covered).
+# show_page <tab> <">" presses> <selector> [visible|seen]
+show_page() {
+    local tab="$1" steps="$2" probe="$3" prop="${4:-visible}" i
+    ((tab == 0)) || goto_tab 0
+    goto_tab "$tab"
+    for ((i = 0; i < steps; i++)); do step_next; done
+    drv expect-all "$APP_TITLE" 5000 "$probe" "$prop" 1 || fail "the page with $probe is not in front"
+    echo "ok: the page with $probe in front"
+}
+
+# Steps ">" once and waits until a control that only the next sub-page shows is so.
+# next_page <selector> [visible|seen]
+next_page() {
+    step_next
+    drv expect-all "$APP_TITLE" 5000 "$1" "${2:-visible}" 1 || fail "the page with $1 is not in front"
+}
+
 # Each scenario's own record file for the stand-in, removed beforehand.
 use_record() {
     RECORD_WIN="$1"

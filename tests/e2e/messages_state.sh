@@ -43,7 +43,7 @@ press_ok() {
 }
 
 # --- The export's own empty-box errors, pressed on the Job page.
-show_page 5 0 'Job'
+show_page 5 0 'Button=Job'
 # source | destination | text | focus afterwards
 empty_cases=(
     '|D:\Backup\|Please select a source directory|'"$SRC_BOX"
@@ -52,7 +52,7 @@ empty_cases=(
 for row in "${empty_cases[@]}"; do
     IFS='|' read -r src dst text focus <<<"$row"
     echo "case: save with source '$src', destination '$dst'"
-    show_page 5 0 'Job'
+    show_page 5 0 'Button=Job'
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
     real_click "$APP_TITLE" 'Button=Save'
@@ -76,7 +76,7 @@ broken_cases=(
 for row in "${broken_cases[@]}"; do
     IFS='|' read -r button consequence <<<"$row"
     echo "case: $button with a double quote in the source"
-    show_page 5 0 'Job'
+    show_page 5 0 'Button=Job'
     real_click "$APP_TITLE" "$button"
     drv_get msgbox "$APP_TITLE" || fail "no refusal after $button"
     [[ "$OUT" == 'The value of "Source Path" would not reach robocopy.exe as shown'* ]] ||
@@ -102,7 +102,7 @@ partial_cases=(
 for row in "${partial_cases[@]}"; do
     IFS='|' read -r button src dst field focus consequence <<<"$row"
     echo "case: $button with source '$src', destination '$dst'"
-    show_page 5 0 'Job'
+    show_page 5 0 'Button=Job'
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
     real_click "$APP_TITLE" "$button"
@@ -116,7 +116,7 @@ $consequence" msgbox "$APP_TITLE"
     drv wait-focus "$APP_TITLE" "$focus" 5000 || fail "the focus is not on $focus after the box"
     expect_nothing_lost "$src" "$dst"
 done
-show_page 5 0 'Job'
+show_page 5 0 'Button=Job'
 drv set-text "$APP_TITLE" "$DST_BOX" 'D:\Backup\'
 
 # --- A folder name the OEM code page cannot hold: the .cmd file is refused, nothing is written.
@@ -141,7 +141,7 @@ drv set-text "$APP_TITLE" "$SRC_BOX" 'C:\Data\'
 expect_command "the command after the refusals" "$switches"
 
 # --- Run hours: a valid window, then a wrong minute, end hour and end minute typed over it.
-show_page 1 0 'Copy Options 1'
+show_page 1 0 'Button=Copy Options 1'
 rh_box='Button=Run Hours'
 rh="Edit@$(id_after "$rh_box")"
 tick "$rh_box" 1

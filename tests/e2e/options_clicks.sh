@@ -13,7 +13,7 @@ folder='C:\zkv\options'
 start_with_folders "$folder" 'C:\zkv\records\options_clicks.txt'
 
 # Copy Options 1: the copy flags.
-show_page 1 0 'Copy Options 1'
+show_page 1 0 'Button=Copy Options 1'
 tick 'Button=Copy Auditing.' 1
 tick 'Button=Copy NTFS Security ACLs.' 1
 tick 'Button=Copy Data.' 0
@@ -21,7 +21,7 @@ drv expect "$APP_TITLE" 'Button=Copy Timestamps.' check 0 5000 || fail "unchecki
 echo "ok: timestamps followed data"
 
 # Copy Options 2: purge, the guarded mirror, both moves and long paths off.
-next_page 'Copy Options 2'
+next_page 'Button=Copy Options 2'
 tick 'Button=Delete Dirs in Dest. that no longer Exist in Source' 1
 real_click "$APP_TITLE" 'Button=Mirror a Directory Tree '
 warning=$'THIS OPTION SHOULD BE USED WITH GREAT CAUTION!\r\nIF FILES OR FOLDERS ARE DELETED FROM THE SOURCE\r\nTHEY WILL BE DELETED FROM THE DESTINATION AND VICE VERSA!'
@@ -34,14 +34,14 @@ tick 'Button=Move Files and Folders (Delete From Source)' 1
 tick 'Button=Turn off very long path (> 256 characters) support.' 1
 
 # Copy Options 3: Add for Hidden and System, Remove for Archive (rows R A S H N T).
-next_page 'Copy Options 3'
+next_page 'Button=Copy Options 3'
 tick 'Button#3=Add' 1   # Hidden
 tick 'Button#2=Add' 1   # System
 tick 'Button#1=Remove' 1   # Archive
 drv expect "$APP_TITLE" 'Button#1=Add' check 0 || fail "Remove for Archive left Add checked"
 
 # File Selection Options 4: copy only files with the archive attribute.
-show_page 2 3 'File Selection Options 4'
+show_page 2 3 'Button=File Selection Options 4'
 tick 'Button=Copy Only Files With Archive Attribute Set.' 1
 drv expect "$APP_TITLE" 'Button=Ignore Archive Attribute.' check 0 || fail "the archive group kept two choices"
 

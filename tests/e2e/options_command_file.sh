@@ -16,7 +16,7 @@ dir_unix="$(unix_path "$dir_win")"
 rm -rf "$dir_unix"
 mkdir -p "$dir_unix"
 start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_command_file.txt' "$dir_win\\" 'D:\Backup\'
-show_page 5 0 'Job'
+show_page 5 0 'Button=Job'
 
 switches=' /E /ZB /COPY:DAT /R:0 /W:0'
 doubled="robocopy.exe \"C:\\zkv\\100%%\" \"D:\\Backup\"$switches"$'\r\n'

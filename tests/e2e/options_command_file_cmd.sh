@@ -17,10 +17,10 @@ cmd_record='C:\zkv\records\cmdrun_cmd.txt'
 cmd_record_unix="$(unix_path "$cmd_record")"
 
 # Both list fields and the log name box are made once, then found by id.
-show_page 2 1 'File Selection Options 2'
+show_page 2 1 'Button=File Selection Options 2'
 files_box="Edit@$(id_after 'Static=Exclude the Following File Names/Wildcards/Paths.')"
 dirs_box="Edit@$(id_after 'Static=Exclude the Following Directory Names/Paths')"
-show_page 4 0 'Logging Options'
+show_page 4 0 'Button=Logging Options'
 log_box="Edit@$(id_after 'Button=Log File')"
 
 # A list field counts once the focus leaves it: filled, clicked into, left with Tab.
@@ -49,14 +49,14 @@ round_trip() {
     echo "case $n: source '$src', destination '$dst', files '$files', folders '$dirs', log '$log'"
     drv set-text "$APP_TITLE" "$SRC_BOX" "$src"
     drv set-text "$APP_TITLE" "$DST_BOX" "$dst"
-    show_page 2 1 'File Selection Options 2'
+    show_page 2 1 'Button=File Selection Options 2'
     fill_list "$files_box" "$files"
     fill_list "$dirs_box" "$dirs"
-    show_page 4 0 'Logging Options'
+    show_page 4 0 'Button=Logging Options'
     drv set-text "$APP_TITLE" "$log_box" "$log"
     drv click "$APP_TITLE" 'Button=Overwrite Log File'  # a mode click takes the name
 
-    show_page 5 0 'Job'
+    show_page 5 0 'Button=Job'
     save_as "$folder\\job$n.cmd"
     drv wait-file "$folder\\job$n.cmd" 10000 || fail "job$n.cmd was not written"
     echo "    job$n.cmd: $(cat "$folder_unix/job$n.cmd")"

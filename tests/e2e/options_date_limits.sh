@@ -11,7 +11,7 @@ set -euo pipefail
 # The program takes today's date at start; a run across midnight may see either day.
 day_before="$(today_ymd)"
 start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_date_limits.txt'
-show_page 2 2 'MAXimum file AGE - exclude files older than n days/date.'
+show_page 2 2 'Button=MAXimum file AGE - exclude files older than n days/date.'
 day_after="$(today_ymd)"
 
 calendar_day() {  # the calendar's selected date as YYYYMMDD

@@ -55,23 +55,6 @@ tick() {
     echo "ok: $sel is $want"
 }
 
-# Shows a tab and, on the paged tabs, steps ">" that many times to a sub-page; waits until the
-# page's caption is shown.
-show_page() {
-    local tab="$1" steps="$2" caption="$3" i
-    drv select-tab "$APP_TITLE" "$tab" || fail "cannot show tab $tab"
-    for ((i = 0; i < steps; i++)); do
-        drv click "$APP_TITLE" 'Button=>' || fail "cannot step to the next sub-page"
-    done
-    drv expect "$APP_TITLE" "Button=$caption" visible 1 5000 || fail "the page \"$caption\" is not shown"
-}
-
-# Steps ">" once and waits until the sub-page with that caption is shown.
-next_page() {
-    drv click "$APP_TITLE" 'Button=>' || fail "cannot step to the next sub-page"
-    drv expect "$APP_TITLE" "Button=$1" visible 1 5000 || fail "the page \"$1\" is not shown"
-}
-
 # The id of the control created right after the one with that caption: a text box sits right
 # after its check box (or frame, or label) in the window's child order, and ids follow it.
 id_after() {

@@ -13,7 +13,7 @@ set -euo pipefail
 logs='C:\zkv logs'
 mkdir -p "$(unix_path "$logs")"
 start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_log_file.txt'
-show_page 4 0 'Logging Options'
+show_page 4 0 'Button=Logging Options'
 log_box="Edit@$(id_after 'Button=Log File')"
 append='Button=Append Log File'
 overwrite='Button=Overwrite Log File'

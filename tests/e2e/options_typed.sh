@@ -15,7 +15,7 @@ start_with_folders 'C:\zkv\options' 'C:\zkv\records\options_typed.txt'
 base_head=' /E /ZB /COPY:DAT'
 
 # --- Inter-packet gap: digits are taken as they are typed.
-show_page 1 0 'Copy Options 1'
+show_page 1 0 'Button=Copy Options 1'
 ipg_box='Button=Inter-Packet Gap                 (ms), to free bandwidth on slow lines.'
 ipg="Edit@$(id_after "$ipg_box")"
 drv expect "$APP_TITLE" "$ipg" enabled 0 || fail "the gap field is usable before its box is checked"
@@ -89,7 +89,7 @@ drv type-each "$APP_TITLE" "$rh" 31
 expect_command "a window one minute long" "$base_head /IPG:50 /RH:1030-1031 /R:0 /W:0"
 
 # --- Run again after n changes, on the real keyboard: a letter is refused.
-next_page 'Copy Options 2'
+next_page 'Button=Copy Options 2'
 mon_box='Button=Run again when more than                 changes seen.'
 mon="Edit@$(id_after "$mon_box")"
 tick "$mon_box" 1
@@ -107,7 +107,7 @@ drv expect "$APP_TITLE" "$mon" text 7 5000 || fail "a digit typed after the refu
 expect_command "a digit after the refusal" "$base_head /MON:7 /IPG:50 /RH:1030-1031 /R:0 /W:0"
 
 # --- Sliders: the retry count by keyboard and by a drag, the wait by a click on the channel.
-show_page 3 0 'Retry Options'
+show_page 3 0 'Button=Retry Options'
 retry='msctls_trackbar32:0'
 wait_slider='msctls_trackbar32:1'
 retry_label="Static@$(id_after "$retry")"
@@ -138,7 +138,7 @@ drv expect "$APP_TITLE" "$wait_label" text 5 5000 || fail "the wait label does n
 expect_out "wait position" 5 get "$APP_TITLE" "$wait_slider" pos
 
 # --- An exclusion list, typed on the real keyboard, counts once the focus leaves it by Tab.
-show_page 2 1 'File Selection Options 2'
+show_page 2 1 'Button=File Selection Options 2'
 dirs="Edit@$(id_after 'Static=Exclude the Following Directory Names/Paths')"
 real_type "$APP_TITLE" "$dirs" 'temp "my cache"'
 real_keys Tab

@@ -31,11 +31,11 @@ drv dpi-change "$APP_TITLE" 96 144
 assert_eq "window size after a change to 144 DPI" 573x750 "$(window_size)"
 for p in "${PAGES[@]}"; do
     IFS='|' read -r tab steps name probe <<<"$p"
-    show_listed_page "$tab" "$steps" "$name after the change" "$probe"
+    show_page "$tab" "$steps" "$probe" seen
     pages_on_display "$name at 144 DPI"
     layout_holds "$APP_TITLE" "$name at 144 DPI" 144
 done
-show_listed_page 1 0 "Copy Options 1" 'Button=Copy Data.'
+show_page 1 0 'Button=Copy Data.' seen
 drv wait-painted "$APP_TITLE" 10000 || true
 screenshot "$APP_TITLE" dpi-change-copy-options-1-144dpi
 
@@ -53,7 +53,7 @@ drv wait-gone "$ABOUT_TITLE" 5000 || fail "the About box stays open"
 # Back: the specified size and every page on the display area again.
 drv dpi-change "$APP_TITLE" 144 96
 assert_eq "window size back at 96 DPI" 382x500 "$(window_size)"
-show_listed_page 2 1 "File Selection Options 2 back at 96 DPI" 'Static=Exclude the Following File Names/Wildcards/Paths.'
+show_page 2 1 'Static=Exclude the Following File Names/Wildcards/Paths.' seen
 pages_on_display "back at 96 DPI"
 layout_holds "$APP_TITLE" "back at 96 DPI" 96
 end_app

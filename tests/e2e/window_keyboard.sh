@@ -72,7 +72,7 @@ tab_to() {
 
 for p in "${PAGES[@]}"; do
     IFS='|' read -r tab steps what probe <<<"$p"
-    show_listed_page "$tab" "$steps" "$what" "$probe"
+    show_page "$tab" "$steps" "$probe" seen
     walk_page "$what"
 done
 

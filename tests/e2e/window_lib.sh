@@ -26,16 +26,6 @@ PAGES=(
     '5|0|job|Button=Save'
 )
 
-# Brings a page of PAGES to the front (through General, so that a paged tab starts again at its
-# first sub-page) and waits until it shows. show_listed_page <tab> <steps> <name> <probe>
-show_listed_page() {
-    local i
-    goto_tab 0
-    goto_tab "$1"
-    for ((i = 0; i < $2; i++)); do step_next; done
-    holds "$3 in front" "$4" seen 1
-}
-
 # Lays out the program beside the stand-in, starts it and waits until its General page is up.
 start_window_app() {
     lay_app "$WINDOW_FOLDER"
@@ -66,13 +56,6 @@ holds_in() {
     drv expect-all "$title" 5000 "$@" || fail "$what"
     echo "ok: $what"
 }
-
-# The tab strip moved to a tab, as the arrow keys move it.
-goto_tab() { drv select-tab "$APP_TITLE" "$1"; }
-
-# The page-step buttons "<" and ">".
-step_back() { drv click "$APP_TITLE" 'Button=<'; }
-step_next() { drv click "$APP_TITLE" 'Button=>'; }
 
 # step_buttons <what> <shown 0|1> [<"<" enabled> <">" enabled>]
 step_buttons() {

@@ -68,7 +68,7 @@ every_page() {
     local dpi="$1" suffix="$2" p tab steps name probe
     for p in "${PAGES[@]}"; do
         IFS='|' read -r tab steps name probe <<<"$p"
-        show_listed_page "$tab" "$steps" "$name at $dpi DPI" "$probe"
+        show_page "$tab" "$steps" "$probe" seen
         shot "$APP_TITLE" "page-$name$suffix"
     done
     drv menu "$APP_TITLE" a
