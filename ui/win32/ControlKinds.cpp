@@ -228,7 +228,6 @@ struct Calendar : ControlKind {
             .setDate({sel.stSelStart.wYear, sel.stSelStart.wMonth, sel.stSelStart.wDay});
     }
     // A month calendar takes the size it needs for one month, centred across its rectangle.
-    bool sizesItself() const override { return true; }
     RECT fit(HWND h, RECT r) const override {
         RECT need{};
         if (!SendMessageW(h, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need))) return r;

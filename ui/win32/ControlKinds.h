@@ -43,8 +43,7 @@ public:
     virtual bool scroll(const Item&, int /*code*/) const { return false; }
     // Painted in the model's back colour when it has one.
     virtual bool coloured() const { return false; }
-    // A kind that takes the size it needs within its layout rectangle, once it exists.
-    virtual bool sizesItself() const { return false; }
+    // The place a control takes within its layout rectangle once it exists; most take it whole.
     virtual RECT fit(HWND, RECT r) const { return r; }
     // Whether this window of the control is the one that takes the focus a rule asks for.
     virtual bool takesFocus(const Item&) const { return true; }

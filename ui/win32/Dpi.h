@@ -37,9 +37,9 @@ inline SIZE outerSize(const ui::LayoutScale& s, int clientWidthTwips, int client
                       int minHeightTwips, DWORD style, DWORD exStyle, bool menu) {
     RECT r{0, 0, s.x(clientWidthTwips), s.y(clientHeightTwips)};
     AdjustWindowRectExForDpi(&r, style, menu, exStyle, static_cast<UINT>(s.dpi()));
-    const int dpi = s.dpi();
-    return {std::max<LONG>(r.right - r.left, MulDiv(minWidthTwips, dpi, 1440)),
-            std::max<LONG>(r.bottom - r.top, MulDiv(minHeightTwips, dpi, 1440))};
+    const ui::LayoutScale plain(s.dpi(), ui::kDesignFont);
+    return {std::max<LONG>(r.right - r.left, plain.x(minWidthTwips)),
+            std::max<LONG>(r.bottom - r.top, plain.y(minHeightTwips))};
 }
 
 }  // namespace win32

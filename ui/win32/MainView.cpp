@@ -152,7 +152,10 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     byControl_.emplace(control, items_.size() - 1);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
     kind.setUp(item, dpi_);
-    if (kind.sizesItself()) placeItem(item);
+    // A kind that takes the size it needs can tell it only once it exists.
+    if (RECT fitted = kind.fit(h, r); !EqualRect(&fitted, &r))
+        SetWindowPos(h, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     if (gapBox) SetWindowSubclass(checkHwnd, gapHostProc, kGapHostSubclassId, reinterpret_cast<DWORD_PTR>(h));
     mirror(item);
     return h;
@@ -338,30 +341,27 @@ void MainView::focusRequested(ui::Control& c) {
     }
 }
 
-Item* MainView::itemById(int id) {
-    size_t index = static_cast<size_t>(id - kFirstId);
-    return id >= kFirstId && index < items_.size() ? &items_[index] : nullptr;
-}
-
+// A control's id is its item's index + kFirstId; any other window has no item.
 Item* MainView::itemOf(HWND from) {
-    Item* it = itemById(GetDlgCtrlID(from));
+    const int id = from ? GetDlgCtrlID(from) : 0;
+    const size_t index = static_cast<size_t>(id - kFirstId);
+    Item* it = id >= kFirstId && index < items_.size() ? &items_[index] : nullptr;
     return it && it->hwnd == from ? it : nullptr;
 }
 
 bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
         case WM_COMMAND: {
-            Item* it = itemById(LOWORD(wp));
+            Item* it = itemOf(reinterpret_cast<HWND>(lp));
             if (!it) return false;
-            if (reinterpret_cast<HWND>(lp) == it->hwnd)
-                controlKind(it->row->kind).command(*it, HIWORD(wp), w_, mirroring_);
+            controlKind(it->row->kind).command(*it, HIWORD(wp), w_, mirroring_);
             result = 0;
             return true;
         }
         case WM_NOTIFY: {
             const auto& hdr = *reinterpret_cast<const NMHDR*>(lp);
-            Item* it = itemById(static_cast<int>(hdr.idFrom));
-            if (!it || it->hwnd != hdr.hwndFrom) return false;
+            Item* it = itemOf(hdr.hwndFrom);
+            if (!it) return false;
             controlKind(it->row->kind).notify(*it, hdr);
             result = 0;
             return true;

@@ -63,7 +63,6 @@ private:
     RECT layoutRect(const ui::LayoutRow& row, const Item* before) const;
     RECT gapBoxRect(const ui::LayoutRow& box, const Item& check) const;
     HWND pageWindow(ui::PageId id) const { return pages_[static_cast<int>(id)]; }
-    Item* itemById(int id);
     // The item of a control window that sent a message, found by its control id.
     Item* itemOf(HWND from);
     void focusFirstControl();
