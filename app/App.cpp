@@ -68,10 +68,10 @@ void App::Form_Activate() {
     w.optSub.select(1);
     w.txtDirLev.setEnabled(false);
     w.showPage(ui::PageId::General);
-    for (ui::OptionGroup* g : {&w.optAttribAddSubR, &w.optAttribAddSubA, &w.optAttribAddSubS, &w.optAttribAddSubH,
-                               &w.optAttribAddSubN, &w.optAttribAddSubT, &w.optAttribIncExcR, &w.optAttribIncExcA,
-                               &w.optAttribIncExcS, &w.optAttribIncExcH, &w.optAttribIncExcN, &w.optAttribIncExcT,
-                               &w.optAttribIncExcC, &w.optAttribIncExcE, &w.optAttribIncExcO})
+    for (ui::OptionGroup* g :
+         {&w.optAttribAddSubR, &w.optAttribAddSubA, &w.optAttribAddSubS, &w.optAttribAddSubH, &w.optAttribAddSubN,
+          &w.optAttribAddSubT, &w.optAttribIncExcR, &w.optAttribIncExcA, &w.optAttribIncExcS, &w.optAttribIncExcH,
+          &w.optAttribIncExcN, &w.optAttribIncExcT, &w.optAttribIncExcC, &w.optAttribIncExcE, &w.optAttribIncExcO})
         g->select(2);
 }
 
@@ -94,9 +94,14 @@ void App::focusAfter(command::Outcome outcome) {
     const bool toBox = outcome == command::Outcome::FocusSource || outcome == command::Outcome::FocusDestination;
     if (toBox && window.tabStripOptions.selected() != 0) window.tabStripOptions.choose(0);
     switch (outcome) {
-        case command::Outcome::FocusSource: window.setFocus(window.txtSrcPath); break;
-        case command::Outcome::FocusDestination: window.setFocus(window.txtDestPath); break;
-        default: break;
+        case command::Outcome::FocusSource:
+            window.setFocus(window.txtSrcPath);
+            break;
+        case command::Outcome::FocusDestination:
+            window.setFocus(window.txtDestPath);
+            break;
+        default:
+            break;
     }
 }
 

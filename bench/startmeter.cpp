@@ -38,10 +38,13 @@ constexpr DWORD kCloseGraceMs = 3000;
 class Handle {
 public:
     explicit Handle(HANDLE h = nullptr) : h_(h) {}
-    ~Handle() { if (h_) CloseHandle(h_); }
+    ~Handle() {
+        if (h_) CloseHandle(h_);
+    }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     HANDLE get() const { return h_; }
+
 private:
     HANDLE h_;
 };
@@ -62,7 +65,11 @@ struct Sample {
 };
 
 double ticksToMs(LONGLONG ticks) {
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
     return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
@@ -108,8 +115,7 @@ HWND waitUntilReady(HANDLE process, DWORD processId, const std::wstring& title) 
     for (;;) {
         if (HWND hwnd = findWindowOf(processId, title)) {
             DWORD_PTR result = 0;
-            if (SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result))
-                return hwnd;
+            if (SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) return hwnd;
         }
         if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return nullptr;  // ended without a window
         if (ticksToMs(now() - deadline) > kWindowDeadlineMs) return nullptr;
@@ -212,9 +218,8 @@ int wmain(int argc, wchar_t** argv) {
             p.ms.push_back(s.ms);
             p.privateKb.push_back(static_cast<double>(s.privateBytes) / 1024.0);
             p.workingSetKb.push_back(static_cast<double>(s.workingSetBytes) / 1024.0);
-            std::printf("run %2d  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB  %s\n", run,
-                        i + 1, narrow(fileNameOf(p.exe)).c_str(), s.ms, p.privateKb.back(), p.workingSetKb.back(),
-                        s.closedBy);
+            std::printf("run %2d  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB  %s\n", run, i + 1,
+                        narrow(fileNameOf(p.exe)).c_str(), s.ms, p.privateKb.back(), p.workingSetKb.back(), s.closedBy);
             Sleep(100);  // let the ended process's windows and X resources go before the next start
         }
     }
@@ -228,12 +233,14 @@ int wmain(int argc, wchar_t** argv) {
         fastest[i] = *std::min_element(p.ms.begin(), p.ms.end());
         kb[i] = median(p.privateKb);
         ws[i] = median(p.workingSetKb);
-        std::printf("median  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB"
-                    "  (%d runs, fastest %.1f ms)\n",
-                    i + 1, narrow(fileNameOf(p.exe)).c_str(), ms[i], kb[i], ws[i], runs, fastest[i]);
+        std::printf(
+            "median  program %d  %-24s %9.1f ms  private %8.0f KB  working set %8.0f KB"
+            "  (%d runs, fastest %.1f ms)\n",
+            i + 1, narrow(fileNameOf(p.exe)).c_str(), ms[i], kb[i], ws[i], runs, fastest[i]);
     }
-    std::printf("ratio   program 1 / program 2: start-up %.2f  private memory %.2f  working set %.2f"
-                "  (fastest runs %.2f)\n",
-                ratio(ms[0], ms[1]), ratio(kb[0], kb[1]), ratio(ws[0], ws[1]), ratio(fastest[0], fastest[1]));
+    std::printf(
+        "ratio   program 1 / program 2: start-up %.2f  private memory %.2f  working set %.2f"
+        "  (fastest runs %.2f)\n",
+        ratio(ms[0], ms[1]), ratio(kb[0], kb[1]), ratio(ws[0], ws[1]), ratio(fastest[0], fastest[1]));
     return 0;
 }

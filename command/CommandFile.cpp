@@ -76,18 +76,17 @@ std::optional<std::string> findUnencodableField(const slots::SwitchSlots& s, pla
 std::optional<std::string> commandFileBytes(const slots::SwitchSlots& s, std::string_view fileName,
                                             platform::Platform& p) {
     const bool script = isCommandScriptName(fileName);
-    std::optional<std::string> line = script ? p.encode(interpreterLine(displayForm(s)), CodePage::Oem)
-                                             : p.encode(displayForm(s), CodePage::Ansi);
+    std::optional<std::string> line =
+        script ? p.encode(interpreterLine(displayForm(s)), CodePage::Oem) : p.encode(displayForm(s), CodePage::Ansi);
     if (!line) return std::nullopt;
     return *line + std::string(kLineEnd);
 }
 
 std::string unencodableText(std::string_view field, bool commandScript) {
-    std::string where = commandScript
-                            ? "the OEM code page, in which the command interpreter reads .cmd and .bat files"
-                            : "the ANSI code page of this system";
+    std::string where = commandScript ? "the OEM code page, in which the command interpreter reads .cmd and .bat files"
+                                      : "the ANSI code page of this system";
     return "The value of \"" + std::string(field) + "\" holds a character that cannot be written in " + where +
-           ".\r\nPlease correct it. Nothing was saved.";
+        ".\r\nPlease correct it. Nothing was saved.";
 }
 
 std::string writeFailedText(std::string_view path, std::string_view reason) {

@@ -76,9 +76,7 @@ std::string switchText(const slots::SwitchSlots& s) {
     return out;
 }
 
-std::string displayForm(const slots::SwitchSlots& s) {
-    return std::string(kEngineName) + " " + pathsAndSwitches(s);
-}
+std::string displayForm(const slots::SwitchSlots& s) { return std::string(kEngineName) + " " + pathsAndSwitches(s); }
 
 std::string enginePath(std::string_view programFolder) {
     return std::string(programFolder) + "\\" + std::string(kEngineName);

@@ -9,7 +9,17 @@
 namespace command {
 
 // What the caller must do after the press (the window owns the focus).
-enum class Outcome { FocusSource, FocusDestination, Refused, Ready, Cancelled, Started, StartFailed, Saved, WriteFailed };
+enum class Outcome {
+    FocusSource,
+    FocusDestination,
+    Refused,
+    Ready,
+    Cancelled,
+    Started,
+    StartFailed,
+    Saved,
+    WriteFailed
+};
 
 // The checks shared with the command-file export: both boxes filled and full paths, then the
 // path slots derived and every argument sound. Shows the message and returns its outcome, or Ready
@@ -18,7 +28,6 @@ Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationB
                        platform::Platform&, std::string_view consequence);
 
 // The whole press; returns at once after starting the engine.
-Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
-                platform::Platform&);
+Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&, platform::Platform&);
 
 }  // namespace command

@@ -15,18 +15,19 @@ inline constexpr std::string_view kContinueTitle = "Continue?";
 // Shown instead of starting or saving a command whose field would not arrive intact.
 inline std::string brokenArgumentText(std::string_view field, std::string_view consequence) {
     return "The value of \"" + std::string(field) +
-           "\" would not reach robocopy.exe as shown: it holds a double quote, or a backslash "
-           "right before a closing quote, which would change how the command line is split.\r\n"
-           "Please correct it. " + std::string(consequence);
+        "\" would not reach robocopy.exe as shown: it holds a double quote, or a backslash "
+        "right before a closing quote, which would change how the command line is split.\r\n"
+        "Please correct it. " +
+        std::string(consequence);
 }
 
 // Shown instead of starting or saving a command whose folder the engine would read against a
 // current folder the user never named.
 inline std::string notFullPathText(std::string_view field, std::string_view consequence) {
     return "The value of \"" + std::string(field) +
-           "\" is not a full path, so robocopy.exe would read it against whatever folder happens "
-           "to be current.\r\nPlease give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. " +
-           std::string(consequence);
+        "\" is not a full path, so robocopy.exe would read it against whatever folder happens "
+        "to be current.\r\nPlease give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. " +
+        std::string(consequence);
 }
 
 inline std::string engineStartFailedText(std::string_view path, std::string_view reason) {

@@ -27,23 +27,62 @@ struct AttribSet {
     std::string_view secondSwitch;
 };
 
-constexpr AttribGroup kAddRemoveGroups[] = {
-    {'R', [](W& w) -> auto& { return w.optAttribAddSubR; }}, {'A', [](W& w) -> auto& { return w.optAttribAddSubA; }},
-    {'S', [](W& w) -> auto& { return w.optAttribAddSubS; }}, {'H', [](W& w) -> auto& { return w.optAttribAddSubH; }},
-    {'N', [](W& w) -> auto& { return w.optAttribAddSubN; }}, {'T', [](W& w) -> auto& { return w.optAttribAddSubT; }},
-};
-constexpr AttribGroup kIncludeExcludeGroups[] = {
-    {'R', [](W& w) -> auto& { return w.optAttribIncExcR; }}, {'A', [](W& w) -> auto& { return w.optAttribIncExcA; }},
-    {'S', [](W& w) -> auto& { return w.optAttribIncExcS; }}, {'H', [](W& w) -> auto& { return w.optAttribIncExcH; }},
-    {'N', [](W& w) -> auto& { return w.optAttribIncExcN; }}, {'T', [](W& w) -> auto& { return w.optAttribIncExcT; }},
-    {'C', [](W& w) -> auto& { return w.optAttribIncExcC; }}, {'E', [](W& w) -> auto& { return w.optAttribIncExcE; }},
-    {'O', [](W& w) -> auto& { return w.optAttribIncExcO; }},
-};
+constexpr AttribGroup kAddRemoveGroups[] = {{'R', [](W& w) -> auto& {return w.optAttribAddSubR;
+}  // namespace
+}  // namespace options
+, {'A', [](W& w) -> auto& {return w.optAttribAddSubA;
+}
+}
+, {'S', [](W& w) -> auto& {return w.optAttribAddSubS;
+}
+}
+, {'H', [](W& w) -> auto& {return w.optAttribAddSubH;
+}
+}
+, {'N', [](W& w) -> auto& {return w.optAttribAddSubN;
+}
+}
+, {'T', [](W& w) -> auto& {return w.optAttribAddSubT;
+}
+}
+,
+}
+;
+constexpr AttribGroup kIncludeExcludeGroups[] = {{'R', [](W& w) -> auto& {return w.optAttribIncExcR;
+}
+}
+, {'A', [](W& w) -> auto& {return w.optAttribIncExcA;
+}
+}
+, {'S', [](W& w) -> auto& {return w.optAttribIncExcS;
+}
+}
+, {'H', [](W& w) -> auto& {return w.optAttribIncExcH;
+}
+}
+, {'N', [](W& w) -> auto& {return w.optAttribIncExcN;
+}
+}
+, {'T', [](W& w) -> auto& {return w.optAttribIncExcT;
+}
+}
+, {'C', [](W& w) -> auto& {return w.optAttribIncExcC;
+}
+}
+, {'E', [](W& w) -> auto& {return w.optAttribIncExcE;
+}
+}
+, {'O', [](W& w) -> auto& {return w.optAttribIncExcO;
+}
+}
+,
+}
+;
 
-constexpr AttribSet kAddRemove{kAddRemoveGroups, &SwitchSlots::AttribAddSwitch, " /A+:",
-                               &SwitchSlots::AttribRemoveSwitch, " /A-:"};
-constexpr AttribSet kIncludeExclude{kIncludeExcludeGroups, &SwitchSlots::AttribIncludeSwitch, " /IA:",
-                                    &SwitchSlots::AttribExcludeSwitch, " /XA:"};
+constexpr AttribSet kAddRemove{kAddRemoveGroups, &SwitchSlots::AttribAddSwitch,
+                               " /A+:", &SwitchSlots::AttribRemoveSwitch, " /A-:"};
+constexpr AttribSet kIncludeExclude{kIncludeExcludeGroups, &SwitchSlots::AttribIncludeSwitch,
+                                    " /IA:", &SwitchSlots::AttribExcludeSwitch, " /XA:"};
 
 std::string withPrefix(std::string_view prefix, const std::string& letters) {
     return letters.empty() ? std::string() : std::string(prefix) + letters;
@@ -53,8 +92,10 @@ void build(Context& c, const AttribSet& set) {
     std::string first, second;
     for (const AttribGroup& g : set.groups) {
         const int selected = g.group(c.w).selected();
-        if (selected == 0) first += g.letter;
-        else if (selected == 1) second += g.letter;
+        if (selected == 0)
+            first += g.letter;
+        else if (selected == 1)
+            second += g.letter;
     }
     c.s.*set.first = withPrefix(set.firstSwitch, first);
     c.s.*set.second = withPrefix(set.secondSwitch, second);

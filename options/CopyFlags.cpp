@@ -22,13 +22,29 @@ struct Flag {
 };
 
 // Every box but data, which also drives timestamps.
-constexpr Flag kLetterFlags[] = {
-    {[](W& w) -> auto& { return w.chkAttrib; }, &SwitchSlots::CopyFlagA, "A"},
-    {[](W& w) -> auto& { return w.chkTimestamps; }, &SwitchSlots::CopyFlagT, "T"},
-    {[](W& w) -> auto& { return w.chkAcls; }, &SwitchSlots::CopyFlagS, "S"},
-    {[](W& w) -> auto& { return w.chkOwnership; }, &SwitchSlots::CopyFlagO, "O"},
-    {[](W& w) -> auto& { return w.chkAudit; }, &SwitchSlots::CopyFlagU, "U"},
-};
+constexpr Flag kLetterFlags[] = {{[](W & w) -> auto& {return w.chkAttrib;
+}  // namespace
+, &SwitchSlots::CopyFlagA, "A"
+}  // namespace options
+, {[](W & w) -> auto& {return w.chkTimestamps;
+}
+, &SwitchSlots::CopyFlagT, "T"
+}
+, {[](W & w) -> auto& {return w.chkAcls;
+}
+, &SwitchSlots::CopyFlagS, "S"
+}
+, {[](W & w) -> auto& {return w.chkOwnership;
+}
+, &SwitchSlots::CopyFlagO, "O"
+}
+, {[](W & w) -> auto& {return w.chkAudit;
+}
+, &SwitchSlots::CopyFlagU, "U"
+}
+,
+}
+;
 
 void recomputePrefix(SwitchSlots& s) {
     bool any = false;
@@ -54,8 +70,10 @@ void chkData_Click(Context& c) {
     c.s.CopyFlagD = std::string(on ? "D" : "");
     c.s.CopyFlagT = std::string(on ? "T" : "");
     c.w.chkTimestamps.setValue(on ? 1 : 0);
-    if (on) c.s.CopyPrefix = std::string(kCopyPrefix);
-    else recomputePrefix(c.s);
+    if (on)
+        c.s.CopyPrefix = std::string(kCopyPrefix);
+    else
+        recomputePrefix(c.s);
 }
 
 }  // namespace

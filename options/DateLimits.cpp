@@ -23,16 +23,29 @@ struct DateLimit {
 };
 
 // In page order.
-constexpr DateLimit kLimits[] = {
-    {[](W& w) -> auto& { return w.calMaxAge; }, [](W& w) -> auto& { return w.chkMaxAgeEnable; },
-     &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."},
-    {[](W& w) -> auto& { return w.calMinAge; }, [](W& w) -> auto& { return w.chkMinAgeEnable; },
-     &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."},
-    {[](W& w) -> auto& { return w.calMaxLad; }, [](W& w) -> auto& { return w.chkMaxLadEnable; },
-     &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
-    {[](W& w) -> auto& { return w.calMinLad; }, [](W& w) -> auto& { return w.chkMinLadEnable; },
-     &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."},
-};
+constexpr DateLimit kLimits[] = {{[](W & w) -> auto& {return w.calMaxAge;
+}  // namespace
+, [](W& w) -> auto& { return w.chkMaxAgeEnable; }
+, &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."
+}  // namespace options
+, {[](W & w) -> auto& {return w.calMinAge;
+}
+, [](W& w) -> auto& { return w.chkMinAgeEnable; }
+, &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."
+}
+, {[](W & w) -> auto& {return w.calMaxLad;
+}
+, [](W& w) -> auto& { return w.chkMaxLadEnable; }
+, &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."
+}
+, {[](W & w) -> auto& {return w.calMinLad;
+}
+, [](W& w) -> auto& { return w.chkMinLadEnable; }
+, &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."
+}
+,
+}
+;
 constexpr int kLastPage = static_cast<int>(std::size(kLimits)) - 1;
 
 std::string yyyymmdd(const platform::Date& d) {
@@ -62,8 +75,7 @@ void showDateLimitPage(Context& c) {
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setVisible(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setEnabled(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].calendar(c.w).setVisible(i == page);
-    if (page >= 0 && page <= kLastPage)
-        c.w.page(ui::PageId::DateLimits).setCaption(std::string(kLimits[page].caption));
+    if (page >= 0 && page <= kLastPage) c.w.page(ui::PageId::DateLimits).setCaption(std::string(kLimits[page].caption));
 }
 
 void wireDateLimits(Context& c) {

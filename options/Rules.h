@@ -25,14 +25,14 @@ using ControlOf = T& (*)(ui::MainWindow&);
 void wireRules(Context&);
 
 // Each family attaches the rules of its own controls.
-void wireToggles(Context&);         // plain switch toggles, security, destructive options
-void wireCopyFlags(Context&);       // the six copy flags
-void wireChoiceGroups(Context&);    // option groups and directory levels
-void wireAttribSets(Context&);      // the attribute groups
-void wireNumericInputs(Context&);   // number and size fields, sliders, exclusion lists
-void wireRunHours(Context&);        // the run-hours window
-void wireDateLimits(Context&);      // the four date limits and their page steps
-void wireLogFile(Context&);         // the log file name, mode and browse
-void wireFolderSelection(Context&); // the source and destination browse buttons
+void wireToggles(Context&);  // plain switch toggles, security, destructive options
+void wireCopyFlags(Context&);  // the six copy flags
+void wireChoiceGroups(Context&);  // option groups and directory levels
+void wireAttribSets(Context&);  // the attribute groups
+void wireNumericInputs(Context&);  // number and size fields, sliders, exclusion lists
+void wireRunHours(Context&);  // the run-hours window
+void wireDateLimits(Context&);  // the four date limits and their page steps
+void wireLogFile(Context&);  // the log file name, mode and browse
+void wireFolderSelection(Context&);  // the source and destination browse buttons
 
 }  // namespace options

@@ -22,33 +22,107 @@ struct Toggle {
 
 constexpr Toggle kToggles[] = {
     // Logging Options
-    {[](W& w) -> auto& { return w.chkJobSummary; }, &SwitchSlots::NjsSwitch, " /NJS"},
-    {[](W& w) -> auto& { return w.chkJobHeader; }, &SwitchSlots::NjhSwitch, " /NJH"},
-    {[](W& w) -> auto& { return w.chkInclFullPath; }, &SwitchSlots::FpSwitch, " /FP"},
-    {[](W& w) -> auto& { return w.chkInclSource; }, &SwitchSlots::TsSwitch, " /TS"},
-    {[](W& w) -> auto& { return w.chkVerbose; }, &SwitchSlots::VerboseSwitch, " /V"},
-    {[](W& w) -> auto& { return w.chkReportXtra; }, &SwitchSlots::ReportExtraSwitch, " /X"},
-    {[](W& w) -> auto& { return w.chkListOnly; }, &SwitchSlots::ListOnlySwitch, " /L"},
-    {[](W& w) -> auto& { return w.chkNp; }, &SwitchSlots::NpSwitch, " /NP"},
-    {[](W& w) -> auto& { return w.chkEta; }, &SwitchSlots::EtaSwitch, " /ETA"},
-    {[](W& w) -> auto& { return w.chkTerminal; }, &SwitchSlots::TeeSwitch, " /TEE"},
+    {[](W & w) -> auto& {return w.chkJobSummary;
+}  // namespace
+, &SwitchSlots::NjsSwitch, " /NJS"
+}  // namespace options
+, {[](W & w) -> auto& {return w.chkJobHeader;
+}
+, &SwitchSlots::NjhSwitch, " /NJH"
+}
+, {[](W & w) -> auto& {return w.chkInclFullPath;
+}
+, &SwitchSlots::FpSwitch, " /FP"
+}
+, {[](W & w) -> auto& {return w.chkInclSource;
+}
+, &SwitchSlots::TsSwitch, " /TS"
+}
+, {[](W & w) -> auto& {return w.chkVerbose;
+}
+, &SwitchSlots::VerboseSwitch, " /V"
+}
+, {[](W & w) -> auto& {return w.chkReportXtra;
+}
+, &SwitchSlots::ReportExtraSwitch, " /X"
+}
+, {[](W & w) -> auto& {return w.chkListOnly;
+}
+, &SwitchSlots::ListOnlySwitch, " /L"
+}
+, {[](W & w) -> auto& {return w.chkNp;
+}
+, &SwitchSlots::NpSwitch, " /NP"
+}
+, {[](W & w) -> auto& {return w.chkEta;
+}
+, &SwitchSlots::EtaSwitch, " /ETA"
+}
+, {[](W & w) -> auto& {return w.chkTerminal;
+}
+, &SwitchSlots::TeeSwitch, " /TEE"
+}
+,
     // File Selection Options 2 and 4
-    {[](W& w) -> auto& { return w.chkInclTweaked; }, &SwitchSlots::ItSwitch, " /IT"},
-    {[](W& w) -> auto& { return w.chkInclSame; }, &SwitchSlots::IsSwitch, " /IS"},
-    {[](W& w) -> auto& { return w.chkExcJunction; }, &SwitchSlots::XjSwitch, " /XJ"},
+    {[](W & w) -> auto& {return w.chkInclTweaked;
+}
+, &SwitchSlots::ItSwitch, " /IT"
+}
+, {[](W & w) -> auto& {return w.chkInclSame;
+}
+, &SwitchSlots::IsSwitch, " /IS"
+}
+, {[](W & w) -> auto& {return w.chkExcJunction;
+}
+, &SwitchSlots::XjSwitch, " /XJ"
+}
+,
     // Retry Options
-    {[](W& w) -> auto& { return w.chkTbd; }, &SwitchSlots::TbdSwitch, " /TBD"},
-    {[](W& w) -> auto& { return w.chkReg; }, &SwitchSlots::RegSwitch, " /REG"},
+    {[](W & w) -> auto& {return w.chkTbd;
+}
+, &SwitchSlots::TbdSwitch, " /TBD"
+}
+, {[](W & w) -> auto& {return w.chkReg;
+}
+, &SwitchSlots::RegSwitch, " /REG"
+}
+,
     // Copy Options 2: file system, security, deletion
-    {[](W& w) -> auto& { return w.chkCreate; }, &SwitchSlots::CreateSwitch, " /CREATE"},
-    {[](W& w) -> auto& { return w.chkFat; }, &SwitchSlots::FatSwitch, " /FAT"},
-    {[](W& w) -> auto& { return w.chkFft; }, &SwitchSlots::FftSwitch, " /FFT"},
-    {[](W& w) -> auto& { return w.chkNoLfns; }, &SwitchSlots::NoLfnSwitch, " /256"},
-    {[](W& w) -> auto& { return w.chkSecurity; }, &SwitchSlots::SecSwitch, " /SEC"},
-    {[](W& w) -> auto& { return w.chkPurge; }, &SwitchSlots::PurgeSwitch, " /PURGE"},
-    {[](W& w) -> auto& { return w.chkMov; }, &SwitchSlots::MovSwitch, " /MOV"},
-    {[](W& w) -> auto& { return w.chkMove; }, &SwitchSlots::MoveSwitch, " /MOVE"},
-};
+    {[](W & w) -> auto& {return w.chkCreate;
+}
+, &SwitchSlots::CreateSwitch, " /CREATE"
+}
+, {[](W & w) -> auto& {return w.chkFat;
+}
+, &SwitchSlots::FatSwitch, " /FAT"
+}
+, {[](W & w) -> auto& {return w.chkFft;
+}
+, &SwitchSlots::FftSwitch, " /FFT"
+}
+, {[](W & w) -> auto& {return w.chkNoLfns;
+}
+, &SwitchSlots::NoLfnSwitch, " /256"
+}
+, {[](W & w) -> auto& {return w.chkSecurity;
+}
+, &SwitchSlots::SecSwitch, " /SEC"
+}
+, {[](W & w) -> auto& {return w.chkPurge;
+}
+, &SwitchSlots::PurgeSwitch, " /PURGE"
+}
+, {[](W & w) -> auto& {return w.chkMov;
+}
+, &SwitchSlots::MovSwitch, " /MOV"
+}
+, {[](W & w) -> auto& {return w.chkMove;
+}
+, &SwitchSlots::MoveSwitch, " /MOVE"
+}
+,
+}
+;
 
 constexpr std::string_view kMirrorTitle = "WARNING!";
 constexpr std::string_view kMirrorText =

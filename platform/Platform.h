@@ -21,9 +21,9 @@ enum class ShowState { Normal = 1, Maximized = 3 };
 enum class CodePage { Ansi, Oem };
 
 struct SaveDialogSetup {
-    std::string defaultExtension;                              // without the dot: "cmd"
+    std::string defaultExtension;  // without the dot: "cmd"
     std::vector<std::pair<std::string, std::string>> filters;  // description, pattern
-    std::string initialName;                                   // "" = none
+    std::string initialName;  // "" = none
     // The system asks before a chosen existing file is replaced; No returns to the dialog.
     bool confirmReplace = false;
 };
@@ -34,8 +34,8 @@ struct Date {
 };
 
 struct RegistryValue {
-    std::uint32_t type = 0;           // REG_SZ 1, REG_DWORD 4, ...
-    std::vector<std::uint8_t> data;   // exactly the bytes the registry returned
+    std::uint32_t type = 0;  // REG_SZ 1, REG_DWORD 4, ...
+    std::vector<std::uint8_t> data;  // exactly the bytes the registry returned
 };
 
 class Platform {
@@ -60,8 +60,7 @@ public:
     // Folder of the running executable, without a trailing backslash except for a drive root.
     virtual std::string programFolder() = 0;
     // A value under HKEY_LOCAL_MACHINE, opened for reading; nullopt when key or value is missing.
-    virtual std::optional<RegistryValue> readMachineRegistry(const std::string& key,
-                                                             const std::string& value) = 0;
+    virtual std::optional<RegistryValue> readMachineRegistry(const std::string& key, const std::string& value) = 0;
     virtual Date today() = 0;
     // Today's date in the user's short-date format, as the system writes it.
     virtual std::string shortDateText() = 0;

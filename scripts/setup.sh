@@ -22,6 +22,8 @@ check xwininfo x11-utils
 [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
 # clang and its fuzzer runtime build the fuzz targets.
 check clang++-14 clang-14
+# clang-format keeps the C++ sources in one layout (.clang-format); a test checks it.
+check clang-format-14 clang-format-14
 ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)

@@ -4,7 +4,8 @@ namespace slots {
 
 namespace {
 
-#define ZKV_SLOT(member, field) SlotInfo{&SwitchSlots::member, #member, field}
+#define ZKV_SLOT(member, field) \
+    SlotInfo { &SwitchSlots::member, #member, field }
 
 // The only place that knows the order of the switches on the command line.
 constexpr SlotInfo kOrder[] = {

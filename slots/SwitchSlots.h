@@ -34,7 +34,7 @@ using Slot = std::string SwitchSlots::*;
 
 struct SlotInfo {
     Slot slot;
-    std::string_view name;   // the member's name, for messages and diagnostics
+    std::string_view name;  // the member's name, for messages and diagnostics
     std::string_view field;  // the window's name for the input that fills it, for messages
 };
 

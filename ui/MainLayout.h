@@ -12,9 +12,19 @@ namespace ui {
 
 // The thirteen pages. CopyOptions and FileSelection are always covered by their sub-pages.
 enum class PageId {
-    General, CopyOptions, FileSelection, Retry, Logging, Job,
-    CopyOptions1, CopyOptions2, CopyOptions3,
-    FileSelection1, FileSelection2, DateLimits, FileSelection4,
+    General,
+    CopyOptions,
+    FileSelection,
+    Retry,
+    Logging,
+    Job,
+    CopyOptions1,
+    CopyOptions2,
+    CopyOptions3,
+    FileSelection1,
+    FileSelection2,
+    DateLimits,
+    FileSelection4,
     Count,
     Window,  // not a page: the tab strip and the bottom row, placed on the window itself
 };
@@ -28,17 +38,17 @@ struct Rect {
 
 struct PageInfo {
     PageId id;
-    std::string_view name;     // the frame's name: "frmTab1(0)", "frmtab2(1)", "frmTab3(2)"
+    std::string_view name;  // the frame's name: "frmTab1(0)", "frmtab2(1)", "frmTab3(2)"
     std::string_view caption;  // the frame's caption as it starts
 };
 
 struct LayoutRow {
-    std::string_view name;     // the control's name; arrays share it ("optSub", "cmdCalSelect")
-    int index;                 // member index within an array, -1 for a single control
+    std::string_view name;  // the control's name; arrays share it ("optSub", "cmdCalSelect")
+    int index;  // member index within an array, -1 for a single control
     Kind kind;
     PageId page;
     std::string_view caption;  // exactly as shown; "" for controls without one
-    Rect rect;                 // twips: page controls from the page's top left, others from the window's client area
+    Rect rect;  // twips: page controls from the page's top left, others from the window's client area
 };
 
 std::span<const PageInfo> mainPages();

@@ -63,13 +63,17 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     template <class T>
-    T& get(std::string_view key) const { return registry_.get<T>(key); }
+    T& get(std::string_view key) const {
+        return registry_.get<T>(key);
+    }
     Control* find(std::string_view key) const { return registry_.find(key); }
     const std::vector<Control*>& controls() const { return registry_.all(); }
     void setObserver(MainWindowObserver*);
 
     Frame& page(PageId id) const;
-    Button& cmdCopyOptionNext(int index) const { return get<Button>(index == 0 ? "cmdCopyOptionNext(0)" : "cmdCopyOptionNext(1)"); }
+    Button& cmdCopyOptionNext(int index) const {
+        return get<Button>(index == 0 ? "cmdCopyOptionNext(0)" : "cmdCopyOptionNext(1)");
+    }
     Button& cmdCalSelect(int index) const { return get<Button>(index == 0 ? "cmdCalSelect(0)" : "cmdCalSelect(1)"); }
     PageSteps copyOptionSteps() const;
     PageSteps dateLimitSteps() const { return {cmdCalSelect(0), cmdCalSelect(1)}; }

@@ -114,16 +114,31 @@ std::string lastErrorText(std::wstring_view path = {}) { return systemErrorText(
 UINT messageBoxFlags(Buttons buttons, Icon icon) {
     UINT flags = 0;
     switch (buttons) {
-        case Buttons::Ok: flags = MB_OK; break;
-        case Buttons::OkCancel: flags = MB_OKCANCEL; break;
-        case Buttons::YesNo: flags = MB_YESNO; break;
+        case Buttons::Ok:
+            flags = MB_OK;
+            break;
+        case Buttons::OkCancel:
+            flags = MB_OKCANCEL;
+            break;
+        case Buttons::YesNo:
+            flags = MB_YESNO;
+            break;
     }
     switch (icon) {
-        case Icon::None: break;
-        case Icon::Question: flags |= MB_ICONQUESTION; break;
-        case Icon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
-        case Icon::Critical: flags |= MB_ICONHAND; break;
-        case Icon::Information: flags |= MB_ICONINFORMATION; break;
+        case Icon::None:
+            break;
+        case Icon::Question:
+            flags |= MB_ICONQUESTION;
+            break;
+        case Icon::Exclamation:
+            flags |= MB_ICONEXCLAMATION;
+            break;
+        case Icon::Critical:
+            flags |= MB_ICONHAND;
+            break;
+        case Icon::Information:
+            flags |= MB_ICONINFORMATION;
+            break;
     }
     return flags;
 }
@@ -131,9 +146,12 @@ UINT messageBoxFlags(Buttons buttons, Icon icon) {
 // The answer that leaves everything as it is, for a box that could not be shown.
 Answer safeAnswer(Buttons buttons) {
     switch (buttons) {
-        case Buttons::OkCancel: return Answer::Cancel;
-        case Buttons::YesNo: return Answer::No;
-        case Buttons::Ok: break;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
+        case Buttons::Ok:
+            break;
     }
     return Answer::Ok;
 }
@@ -144,9 +162,7 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> fileAttributes(const std::string& path)
     return data;
 }
 
-bool isFile(const WIN32_FILE_ATTRIBUTE_DATA& data) {
-    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
+bool isFile(const WIN32_FILE_ATTRIBUTE_DATA& data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0; }
 
 // Creates a file that did not exist before in the target's folder (the final move must not cross
 // volumes), under a short name of its own: a suffix on the target's name could take that name
@@ -159,8 +175,8 @@ TemporaryFile createTemporaryBeside(const std::wstring& target) {
     TemporaryFile file;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::wstring name = stem + std::to_wstring(++counter) + L".tmp";
-        file.handle = UniqueHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        file.handle = UniqueHandle(
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.handle) {
             file.name = std::move(name);
             return file;
@@ -188,8 +204,8 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 
 // Whether the text is well-formed UTF-8 (so that nothing was replaced on the way to UTF-16).
 bool isValidUtf8(const std::string& text) {
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                               nullptr, 0) > 0;
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0) >
+        0;
 }
 
 }  // namespace
@@ -211,8 +227,7 @@ void Win32Platform::ensureCom() noexcept {
 }
 
 Answer Win32Platform::messageBox(std::string_view title, std::string_view text, Buttons buttons, Icon icon) {
-    const int pressed =
-        MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(), messageBoxFlags(buttons, icon));
+    const int pressed = MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(), messageBoxFlags(buttons, icon));
     if (pressed == 0) return safeAnswer(buttons);
     return static_cast<Answer>(pressed);
 }
@@ -249,7 +264,7 @@ std::optional<std::string> Win32Platform::saveFileDialog(const platform::SaveDia
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                   (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
+        (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
     // A cancel and a failure of the dialog itself both leave nothing to save to.
     if (!getSaveFileName(&dialog)) return std::nullopt;
     return narrow(file.c_str());
@@ -279,7 +294,7 @@ std::string Win32Platform::browseForFolder(std::string_view title) {
 }
 
 std::optional<std::string> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
-                                        platform::ShowState show) {
+                                                       platform::ShowState show) {
     const std::wstring program = widen(application);
     std::wstring command = widen(commandLine);  // CreateProcessW may write into it
 

@@ -24,7 +24,7 @@ public:
     std::string browseForFolder(std::string_view title) override;
     // An empty application lets the system take the program from the command line.
     std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
-                             platform::ShowState) override;
+                                            platform::ShowState) override;
     void shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool fileExists(const std::string& path) override;

@@ -126,8 +126,7 @@ void probeFiles(win32::Win32Platform& p, const std::string& dir) {
     } cases[] = {{five, 5}, {empty, 0}, {dir + "\\missing.bin", std::nullopt}, {sub, std::nullopt}};
     for (const auto& c : cases) {
         auto got = p.fileLength(c.path);
-        check("fileLength " + c.path, got == c.length,
-              got ? std::to_string(*got) : std::string("nullopt"));
+        check("fileLength " + c.path, got == c.length, got ? std::to_string(*got) : std::string("nullopt"));
         check("fileExists " + c.path, p.fileExists(c.path) == c.length.has_value());
     }
     RemoveDirectoryW(widen(sub).c_str());
@@ -157,16 +156,18 @@ void probeEncode(win32::Win32Platform& p) {
         {"", CodePage::Ansi, ""},
         {"robocopy.exe \"C:\\Data\" \"D:\\Backup\" /E\r\n", CodePage::Ansi,
          "robocopy.exe \"C:\\Data\" \"D:\\Backup\" /E\r\n"},
-        {"C:\\Gr\u00FC\u00DFe\\caf\u00E9", CodePage::Ansi, "C:\\Gr\xFC\xDF" "e\\caf\xE9"},
+        {"C:\\Gr\u00FC\u00DFe\\caf\u00E9", CodePage::Ansi,
+         "C:\\Gr\xFC\xDF"
+         "e\\caf\xE9"},
         {"\u20AC", CodePage::Ansi, "\x80"},
-        {"\u0142", CodePage::Ansi, std::nullopt},   // l with stroke: not in 1252
-        {"\u0101", CodePage::Ansi, std::nullopt},   // a with macron: best fit would write "a"
-        {"\u2212", CodePage::Ansi, std::nullopt},   // minus sign: best fit would write "-"
-        {"x\xFFy", CodePage::Ansi, std::nullopt},   // not UTF-8 at all
+        {"\u0142", CodePage::Ansi, std::nullopt},  // l with stroke: not in 1252
+        {"\u0101", CodePage::Ansi, std::nullopt},  // a with macron: best fit would write "a"
+        {"\u2212", CodePage::Ansi, std::nullopt},  // minus sign: best fit would write "-"
+        {"x\xFFy", CodePage::Ansi, std::nullopt},  // not UTF-8 at all
         {"\u00E9", CodePage::Oem, "\x82"},
         {"\u00FC", CodePage::Oem, "\x81"},
         {"\u20AC", CodePage::Oem, std::nullopt},
-        {"\u00C0", CodePage::Oem, std::nullopt},    // A grave: not in 437
+        {"\u00C0", CodePage::Oem, std::nullopt},  // A grave: not in 437
     };
     for (const auto& c : cases)
         checkEqual(std::string("encode ") + (c.page == CodePage::Ansi ? "ansi " : "oem ") + show(c.text),
@@ -189,8 +190,7 @@ void probeReplace(win32::Win32Platform& p, const std::string& dir) {
     p.replaceFile(target, "keep me\r\n");
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_READONLY);
     const std::optional<std::string> denied = p.replaceFile(target, "overwritten\r\n");
-    check("replaceFile read-only target fails", isOneOf(denied, {"Access is denied.", "Access denied."}),
-          show(denied));
+    check("replaceFile read-only target fails", isOneOf(denied, {"Access is denied.", "Access denied."}), show(denied));
     checkEqual("replaceFile read-only target unchanged", readFile(target), "keep me\r\n");
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_NORMAL);
 
@@ -270,7 +270,7 @@ void probeRegistry(win32::Win32Platform& p) {
     const unsigned char blob[] = {0x00, 0x01, 0xFF, 0x00};
     setValue(key, L"Blob", REG_BINARY, blob, sizeof blob);
     setText(key, L"Exactly", REG_SZ, std::wstring(511, L'q'));  // 1024 bytes with its NUL
-    setText(key, L"TooBig", REG_SZ, std::wstring(512, L'q'));   // 1026 bytes
+    setText(key, L"TooBig", REG_SZ, std::wstring(512, L'q'));  // 1026 bytes
     RegCloseKey(key);
 
     const std::string k = "SOFTWARE\\ZentrovaProbe";
@@ -279,7 +279,9 @@ void probeRegistry(win32::Win32Platform& p) {
         std::optional<std::uint32_t> type;
         std::string bytes;
     } cases[] = {
-        {"PATH", REG_SZ, "C:\\Program Files\\Gr\xC3\xBC\xC3\x9F" "e\\msinfo32.exe"},
+        {"PATH", REG_SZ,
+         "C:\\Program Files\\Gr\xC3\xBC\xC3\x9F"
+         "e\\msinfo32.exe"},
         {"NoNul", REG_SZ, "abc"},
         {"Empty", REG_SZ, ""},
         {"Expand", REG_EXPAND_SZ, "%SystemRoot%\\x"},
@@ -303,8 +305,8 @@ void probeNumbers(win32::Win32Platform& p) {
     struct Case {
         const char* text;
         bool number;
-    } cases[] = {{"50", true}, {"0", true}, {"1.5", true}, {"-3", true}, {" 7", true},
-                 {"a", false}, {"-", false}, {"", false},  {"5a", false}, {"1.2.3", false}};
+    } cases[] = {{"50", true}, {"0", true},  {"1.5", true}, {"-3", true},  {" 7", true},
+                 {"a", false}, {"-", false}, {"", false},   {"5a", false}, {"1.2.3", false}};
     for (const auto& c : cases)
         check(std::string("isLocaleNumber ") + show(std::string(c.text)), p.isLocaleNumber(c.text) == c.number);
 }
@@ -329,11 +331,12 @@ int runChild(const std::string& record) {
     si.cb = sizeof si;
     GetStartupInfoW(&si);
     win32::Win32Platform p;
-    return p.replaceFile(record, narrow(GetCommandLineW()) + "\n" +
-                                     "useShowWindow=" + std::to_string((si.dwFlags & STARTF_USESHOWWINDOW) != 0) +
-                                     " show=" + std::to_string(si.wShowWindow) + "\n")
-                   ? 1
-                   : 0;
+    return p.replaceFile(record,
+                         narrow(GetCommandLineW()) + "\n" +
+                             "useShowWindow=" + std::to_string((si.dwFlags & STARTF_USESHOWWINDOW) != 0) +
+                             " show=" + std::to_string(si.wShowWindow) + "\n")
+        ? 1
+        : 0;
 }
 
 std::optional<std::string> waitForFile(const std::string& path) {
@@ -361,9 +364,8 @@ void probeStart(win32::Win32Platform& p, const std::string& dir) {
     }
     const std::string missing = dir + "\\missing.exe";
     const std::optional<std::string> error = p.startProcess(missing, missing, platform::ShowState::Normal);
-    check("startProcess missing program", isOneOf(error, {"The system cannot find the file specified.",
-                                                          "File not found."}),
-          show(error));
+    check("startProcess missing program",
+          isOneOf(error, {"The system cannot find the file specified.", "File not found."}), show(error));
 }
 
 // ---- the dialogs, answered from a second thread ----
@@ -452,9 +454,9 @@ void probeMessageBox(win32::Win32Platform& p) {
     };
     for (const auto& c : cases) {
         DialogScript script{L"Continue?", readBoxAndPress, std::to_wstring(c.press), {}};
-        const auto answer =
-            withDialog(script, [&] { return p.messageBox("Continue?", "robocopy.exe  \"C:\\a\"", c.buttons,
-                                                         platform::Icon::Question); });
+        const auto answer = withDialog(script, [&] {
+            return p.messageBox("Continue?", "robocopy.exe  \"C:\\a\"", c.buttons, platform::Icon::Question);
+        });
         check("messageBox answer " + std::to_string(c.press), answer == c.want,
               std::to_string(static_cast<int>(answer)));
         checkEqual("messageBox shows " + std::to_string(c.press), script.seen,
@@ -470,7 +472,7 @@ void fillNameAndSave(HWND dialog, DialogScript& s) {
     HWND name = GetDlgItem(dialog, 0x47C);  // cmb13
     if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
     s.seen = "types=" + std::to_string(count) + " first=" + narrow(first) +
-             " selected=" + std::to_string(SendMessageW(types, CB_GETCURSEL, 0, 0)) + " name=" + controlText(name);
+        " selected=" + std::to_string(SendMessageW(types, CB_GETCURSEL, 0, 0)) + " name=" + controlText(name);
     if (s.argument.empty()) {
         pressButton(dialog, IDCANCEL);
         return;
@@ -517,8 +519,7 @@ void pickTopFolder(HWND dialog, DialogScript& s) {
         pressButton(dialog, IDCANCEL);
         return;
     }
-    auto top = reinterpret_cast<LPARAM>(
-        reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+    auto top = reinterpret_cast<LPARAM>(reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, top);
     Sleep(200);
     pressButton(dialog, IDOK);
@@ -571,8 +572,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!expectRegistry.empty()) {
         const auto got = p.readMachineRegistry(expectRegistry[0], expectRegistry[1]);
         check("readMachineRegistry " + expectRegistry[0] + " " + expectRegistry[1],
-              got && got->type == REG_SZ && bytesOf(got) == expectRegistry[2],
-              got ? show(bytesOf(got)) : "nullopt");
+              got && got->type == REG_SZ && bytesOf(got) == expectRegistry[2], got ? show(bytesOf(got)) : "nullopt");
     }
     probeNumbers(p);
     probeDates(p);

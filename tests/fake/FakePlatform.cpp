@@ -31,8 +31,8 @@ std::optional<std::string> FakePlatform::encode(const std::string& utf8, platfor
             out += static_cast<char>(code);
         } else {
             // A few letters of code page 437.
-            static const std::pair<unsigned, unsigned char> k437[] = {
-                {0xE9, 0x82}, {0xE8, 0x8A}, {0xFC, 0x81}, {0xE4, 0x84}, {0xF6, 0x94}, {0xC9, 0x90}};
+            static const std::pair<unsigned, unsigned char> k437[] = {{0xE9, 0x82}, {0xE8, 0x8A}, {0xFC, 0x81},
+                                                                      {0xE4, 0x84}, {0xF6, 0x94}, {0xC9, 0x90}};
             bool found = false;
             for (auto [u, b] : k437)
                 if (u == code) {

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (auto field = command::findBrokenArgument(s, src, dst)) {
         const bool cause = holdsQuote(src) || holdsQuote(dst) || holdsQuote(list) || holdsQuote(log) ||
-                           (!log.empty() && log.back() == '\\');
+            (!log.empty() && log.back() == '\\');
         if (!cause) fuzz::fail("refused (" + *field + ") the sound command " + line);
         return 0;
     }

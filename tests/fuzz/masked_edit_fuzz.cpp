@@ -23,7 +23,7 @@ void checkShape(const ui::MaskedEdit& m, const char* op) {
     const std::string& t = m.text();
     const std::string& mask = m.mask();
     bool ok = t.size() == mask.size() && m.selStart() >= 0 && m.selLength() >= 0 &&
-              m.selStart() + m.selLength() <= m.length();
+        m.selStart() + m.selLength() <= m.length();
     for (std::size_t i = 0; ok && i < mask.size(); ++i)
         ok = mask[i] == ui::MaskedEdit::kDigit ? t[i] == ' ' || (t[i] >= '0' && t[i] <= '9') : t[i] == mask[i];
     if (!ok)
@@ -33,13 +33,13 @@ void checkShape(const ui::MaskedEdit& m, const char* op) {
 
 bool two(const std::string& v, std::size_t at, int most) {
     return v[at] >= '0' && v[at] <= '9' && v[at + 1] >= '0' && v[at + 1] <= '9' &&
-           (v[at] - '0') * 10 + (v[at + 1] - '0') <= most;
+        (v[at] - '0') * 10 + (v[at + 1] - '0') <= most;
 }
 
 void checkRunHours(const std::string& v) {
     if (v.empty()) return;
     bool ok = v.size() == 14 && v.compare(0, 5, " /RH:") == 0 && v[9] == '-' && two(v, 5, 23) && two(v, 7, 59) &&
-              two(v, 10, 23) && two(v, 12, 59) && v.substr(10, 4) > v.substr(5, 4);
+        two(v, 10, 23) && two(v, 12, 59) && v.substr(10, 4) > v.substr(5, 4);
     if (!ok) fuzz::fail("RunHoursSwitch '" + v + "'");
 }
 
@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t choice = in.byte() % (std::size(kMasks) + 1);
     std::unique_ptr<Window> window;
     std::unique_ptr<ui::MaskedEdit> bare;
-    if (choice == std::size(kMasks)) window = std::make_unique<Window>();
-    else bare = std::make_unique<ui::MaskedEdit>("mskFuzz", kMasks[choice]);
+    if (choice == std::size(kMasks))
+        window = std::make_unique<Window>();
+    else
+        bare = std::make_unique<ui::MaskedEdit>("mskFuzz", kMasks[choice]);
     ui::MaskedEdit& m = window ? window->app.window.mskEdRunHours : *bare;
 
     while (!in.empty()) {
@@ -77,9 +79,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 key = static_cast<unsigned char>(c);
                 break;
             }
-            case 1: m.backspace(); op = "backspace"; key = 8; break;
-            case 2: m.deleteForward(); op = "deleteForward"; key = 46; break;
-            case 3: m.paste(in.text()); op = "paste"; key = 0x56; break;
+            case 1:
+                m.backspace();
+                op = "backspace";
+                key = 8;
+                break;
+            case 2:
+                m.deleteForward();
+                op = "deleteForward";
+                key = 46;
+                break;
+            case 3:
+                m.paste(in.text());
+                op = "paste";
+                key = 0x56;
+                break;
             case 4: {
                 int start = static_cast<std::int8_t>(in.byte()), count = static_cast<std::int8_t>(in.byte());
                 m.setSelection(start, count);
@@ -94,8 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 key = 39;
                 break;
             }
-            case 6: m.setText(in.text()); op = "setText"; break;
-            default: key = in.byte(); op = "keyUp"; break;
+            case 6:
+                m.setText(in.text());
+                op = "setText";
+                break;
+            default:
+                key = in.byte();
+                op = "keyUp";
+                break;
         }
         m.keyUp(key);
         checkShape(m, op);

@@ -39,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         for (char c : input) {
             std::string text = w.txtIpg.text();
-            if (c != '\b') text += c;  // a backspace takes the last character off
-            else if (!text.empty()) text.pop_back();
+            if (c != '\b')
+                text += c;  // a backspace takes the last character off
+            else if (!text.empty())
+                text.pop_back();
             w.txtIpg.setText(text);
             check(app, p, "a key");
         }

@@ -42,19 +42,18 @@ inline const std::vector<Toggle> kToggles = {
      " /L"},
     {PageId::Logging, "chkNp", "Don't Display % Copied", &S::NpSwitch, " /NP"},
     // "Show", a blank, one double quote and no closing one.
-    {PageId::Logging, "chkEta", std::string("Show ") + '"' + "Estimated Time of Arrival on Copied Files",
-     &S::EtaSwitch, " /ETA"},
+    {PageId::Logging, "chkEta", std::string("Show ") + '"' + "Estimated Time of Arrival on Copied Files", &S::EtaSwitch,
+     " /ETA"},
     {PageId::Logging, "chkTerminal", "Output to console window, as well as the log file.", &S::TeeSwitch, " /TEE"},
     {PageId::FileSelection2, "chkInclTweaked", "Include Tweaked files.", &S::ItSwitch, " /IT"},
     {PageId::FileSelection2, "chkInclSame", "Include Same files.", &S::IsSwitch, " /IS"},
-    {PageId::FileSelection4, "chkExcJunction", "Exclude Junction points. (normally included by default).",
-     &S::XjSwitch, " /XJ"},
+    {PageId::FileSelection4, "chkExcJunction", "Exclude Junction points. (normally included by default).", &S::XjSwitch,
+     " /XJ"},
     {PageId::Retry, "chkTbd", "Wait for sharenames To Be Defined (retry error 67).", &S::TbdSwitch, " /TBD"},
     {PageId::Retry, "chkReg", "Save As Default", &S::RegSwitch, " /REG"},
     {PageId::CopyOptions2, "chkCreate", "CREATE directory tree and zero-length files only.", &S::CreateSwitch,
      " /CREATE"},
-    {PageId::CopyOptions2, "chkFat", "Create destination files using 8.3 FAT file names only.", &S::FatSwitch,
-     " /FAT"},
+    {PageId::CopyOptions2, "chkFat", "Create destination files using 8.3 FAT file names only.", &S::FatSwitch, " /FAT"},
     {PageId::CopyOptions2, "chkFft", "Assume FAT File Times (2-second granularity).", &S::FftSwitch, " /FFT"},
     {PageId::CopyOptions2, "chkNoLfns", "Turn off very long path (> 256 characters) support.", &S::NoLfnSwitch,
      " /256"},
@@ -130,7 +129,8 @@ inline const std::vector<ChoiceGroup> kChoiceGroups = {
     {PageId::FileSelection2,
      "optExclXtraLoneLy",
      &S::ExcludeExtraLonelySwitch,
-     {{"Exclude Extra Files and Directories", " /XX"}, {"Exclude Lonely Files and Directories", " /XL"},
+     {{"Exclude Extra Files and Directories", " /XX"},
+      {"Exclude Lonely Files and Directories", " /XL"},
       {"None of the Above", ""}}},
     {PageId::FileSelection4,
      "optFileAddA",
@@ -161,10 +161,10 @@ struct ValueField {
 };
 inline const std::vector<ValueField> kValueFields = {
     // The number fields sit in a run of 17 blanks in their box's caption.
-    {PageId::CopyOptions1, "chkIpg", gapped("Inter-Packet Gap", 17, "(ms), to free bandwidth on slow lines."),
-     "txtIpg", &S::IpgSwitch, " /IPG:", true},
-    {PageId::CopyOptions2, "chkMon", gapped("Run again when more than", 17, "changes seen."), "txtMon",
-     &S::MonSwitch, " /MON:", true},
+    {PageId::CopyOptions1, "chkIpg", gapped("Inter-Packet Gap", 17, "(ms), to free bandwidth on slow lines."), "txtIpg",
+     &S::IpgSwitch, " /IPG:", true},
+    {PageId::CopyOptions2, "chkMon", gapped("Run again when more than", 17, "changes seen."), "txtMon", &S::MonSwitch,
+     " /MON:", true},
     {PageId::CopyOptions2, "chkMot", gapped("Run again after", 17, "minutes time."), "txtMot", &S::MotSwitch,
      " /MOT:", true},
     {PageId::FileSelection4, "chkMinFileSize", "Minimum File Size (Bytes)", "txtMinFileSize", &S::MinSizeSwitch,
@@ -184,10 +184,9 @@ struct ListField {
 };
 inline constexpr PageId kListPage = PageId::FileSelection2;
 inline const std::vector<ListField> kListFields = {
-    {"lblFileExclName", "Exclude the Following File Names/Wildcards/Paths.", "txtFileExclName",
-     &S::ExcludeFilesSwitch, " /XF "},
-    {"lblDirExclName", "Exclude the Following Directory Names/Paths", "txtDirExclName", &S::ExcludeDirsSwitch,
-     " /XD "},
+    {"lblFileExclName", "Exclude the Following File Names/Wildcards/Paths.", "txtFileExclName", &S::ExcludeFilesSwitch,
+     " /XF "},
+    {"lblDirExclName", "Exclude the Following Directory Names/Paths", "txtDirExclName", &S::ExcludeDirsSwitch, " /XD "},
 };
 
 // The date limits, one per date page: checked, the slot holds the prefix and the date as YYYYMMDD.
@@ -213,7 +212,7 @@ struct AttributeSet {
     const char* heading;  // the page's heading label
     const char* groupPrefix;
     const char* letters;
-    std::vector<const char*> labels;   // by letter
+    std::vector<const char*> labels;  // by letter
     std::vector<const char*> options;  // by index
     Slot first;
     const char* firstPrefix;

@@ -16,13 +16,13 @@ TEST(Arguments, SplitsAsTheSystemDoes) {
         {R"(a b   c)", {"a", "b", "c"}},
         {R"("a b" c)", {"a b", "c"}},
         {R"("C:\Data" "D:\Backup" /E)", {"C:\\Data", "D:\\Backup", "/E"}},
-        {R"("E:\\" x)", {"E:\\", "x"}},                 // 2n backslashes before a quote: n, quote ends
+        {R"("E:\\" x)", {"E:\\", "x"}},  // 2n backslashes before a quote: n, quote ends
         {R"("C:\Data\" /E /R:0)", {"C:\\Data\" /E /R:0"}},  // odd: a literal quote, the rest swallowed
         {R"(a\\\"b)", {"a\\\"b"}},
-        {R"(a\\b c)", {"a\\\\b", "c"}},                 // backslashes not before a quote stay
+        {R"(a\\b c)", {"a\\\\b", "c"}},  // backslashes not before a quote stay
         {R"("" x)", {"", "x"}},
         {R"(/LOG:"C:\my logs\a.log" /NP)", {"/LOG:C:\\my logs\\a.log", "/NP"}},
-        {R"("a""b" c)", {"a\"b c"}},                   // a doubled quote inside quotes: literal, still quoted
+        {R"("a""b" c)", {"a\"b c"}},  // a doubled quote inside quotes: literal, still quoted
         {"\ta\t", {"a"}},
     };
     for (const auto& c : cases) EXPECT_EQ(splitArguments(c.line), c.args) << c.line;

@@ -34,10 +34,18 @@ TEST(CommandFileName, CommandScriptsAreCmdAndBatInAnyCase) {
         const char* name;
         bool script;
     } cases[] = {
-        {"C:\\Jobs\\nightly.cmd", true}, {"C:\\Jobs\\NIGHTLY.CMD", true}, {"run.Bat", true},
-        {"run.bat. ", true},             {".cmd", true},                  {"C:\\Jobs\\nightly.txt", false},
-        {"C:\\Jobs\\nightly", false},    {"nightly.cmd.txt", false},      {"nightly.cmdx", false},
-        {"nightlycmd", false},           {"C:\\x.bat\\nightly", false},   {"", false},
+        {"C:\\Jobs\\nightly.cmd", true},
+        {"C:\\Jobs\\NIGHTLY.CMD", true},
+        {"run.Bat", true},
+        {"run.bat. ", true},
+        {".cmd", true},
+        {"C:\\Jobs\\nightly.txt", false},
+        {"C:\\Jobs\\nightly", false},
+        {"nightly.cmd.txt", false},
+        {"nightly.cmdx", false},
+        {"nightlycmd", false},
+        {"C:\\x.bat\\nightly", false},
+        {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(command::isCommandScriptName(c.name), c.script) << c.name;
 }
@@ -74,11 +82,11 @@ TEST_F(CommandFile, EveryPressSetsUpTheDialogAfreshAndCancelWritesNothing) {
         EXPECT_EQ(setup.defaultExtension, "cmd");
         EXPECT_EQ(setup.initialName, "*.cmd");
         EXPECT_TRUE(setup.confirmReplace);
-        EXPECT_EQ(setup.filters, (std::vector<std::pair<std::string, std::string>>{
-                                     {"Command Files (*.cmd)", "*.cmd"},
-                                     {"Batch Files (*.bat)", "*.bat"},
-                                     {"Text File (*.txt)", "*.txt"},
-                                     {"All Files (*.*)", "*.*"}}));
+        EXPECT_EQ(setup.filters,
+                  (std::vector<std::pair<std::string, std::string>>{{"Command Files (*.cmd)", "*.cmd"},
+                                                                    {"Batch Files (*.bat)", "*.bat"},
+                                                                    {"Text File (*.txt)", "*.txt"},
+                                                                    {"All Files (*.*)", "*.*"}}));
     }
     EXPECT_EQ(p.written, (std::map<std::string, std::string>{{"C:\\Jobs\\old.cmd", "old"}}));
     EXPECT_TRUE(p.messages.empty());
@@ -97,13 +105,28 @@ TEST_F(CommandFile, TheFileHoldsTheShownCommandInTheCodePageOfItsKind) {
         {"C:\\Jobs\\nightly.bat", "C:\\Data\\", kStartupLine},
         {"C:\\Jobs\\nightly.txt", "C:\\Data\\", kStartupLine},
         {"C:\\Jobs\\nightly", "C:\\Data\\", kStartupLine},
-        {"C:\\Jobs\\NIGHTLY.CMD", "C:\\100%\\", "robocopy.exe \"C:\\100%%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
-        {"C:\\Jobs\\nightly.bat", "C:\\%PATH%\\", "robocopy.exe \"C:\\%%PATH%%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
-        {"C:\\Jobs\\nightly.txt", "C:\\100%\\", "robocopy.exe \"C:\\100%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\NIGHTLY.CMD", "C:\\100%\\",
+         "robocopy.exe \"C:\\100%%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\nightly.bat", "C:\\%PATH%\\",
+         "robocopy.exe \"C:\\%%PATH%%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\nightly.txt", "C:\\100%\\",
+         "robocopy.exe \"C:\\100%\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
         // é is 0x82 in the OEM code page and 0xE9 in the ANSI one.
-        {"C:\\Jobs\\run.Bat", "C:\\Donn\xC3\xA9" "es\\", "robocopy.exe \"C:\\Donn\x82" "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
-        {"C:\\Jobs\\run.txt", "C:\\Donn\xC3\xA9" "es\\", "robocopy.exe \"C:\\Donn\xE9" "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
-        {"C:\\Jobs\\run", "C:\\Donn\xC3\xA9" "es\\", "robocopy.exe \"C:\\Donn\xE9" "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\run.Bat",
+         "C:\\Donn\xC3\xA9"
+         "es\\",
+         "robocopy.exe \"C:\\Donn\x82"
+         "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\run.txt",
+         "C:\\Donn\xC3\xA9"
+         "es\\",
+         "robocopy.exe \"C:\\Donn\xE9"
+         "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
+        {"C:\\Jobs\\run",
+         "C:\\Donn\xC3\xA9"
+         "es\\",
+         "robocopy.exe \"C:\\Donn\xE9"
+         "es\" \"D:\\Backup\" /E /ZB /COPY:DAT /R:0 /W:0\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,10 +151,12 @@ TEST_F(CommandFile, ACommandScriptEscapesWhatTheInterpreterWouldTakeAndOtherName
     w.txtFileExclName.loseFocus();
     w.txtDirExclName.setText("x|y <z>");
     w.txtDirExclName.loseFocus();
-    const std::string shown = "robocopy.exe \"C:\\A&B%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
-                              "/XF a&b.txt ^x.txt \"my & file.txt\" 5% /XD x|y <z> /R:0 /W:0";
-    const std::string script = "robocopy.exe \"C:\\A&B%%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
-                               "/XF a^&b.txt ^^x.txt \"my & file.txt\" 5%% /XD x^|y ^<z^> /R:0 /W:0";
+    const std::string shown =
+        "robocopy.exe \"C:\\A&B%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
+        "/XF a&b.txt ^x.txt \"my & file.txt\" 5% /XD x|y <z> /R:0 /W:0";
+    const std::string script =
+        "robocopy.exe \"C:\\A&B%%\" \"D:\\Backup\" /E /ZB /COPY:DAT "
+        "/XF a^&b.txt ^^x.txt \"my & file.txt\" 5%% /XD x^|y ^<z^> /R:0 /W:0";
     for (const char* name : {"C:\\Jobs\\a.cmd", "C:\\Jobs\\a.BAT", "C:\\Jobs\\a.txt", "C:\\Jobs\\a"}) {
         SCOPED_TRACE(name);
         p.written.clear();
@@ -147,7 +172,7 @@ TEST_F(CommandFile, ACommandScriptEscapesWhatTheInterpreterWouldTakeAndOtherName
 
 TEST(CommandFileText, ACharacterTheCodePageCannotHoldIsNamedByItsFieldAndNothingIsWritten) {
     const std::string omega = "\xCE\xA9";  // in neither code page
-    const std::string enye = "\xC3\xB1";   // ANSI only
+    const std::string enye = "\xC3\xB1";  // ANSI only
     struct Case {
         const char* name;
         std::string source, destination, excludeFiles;
@@ -181,9 +206,9 @@ TEST(CommandFileText, ACharacterTheCodePageCannotHoldIsNamedByItsFieldAndNothing
         ASSERT_EQ(f.p.messages.size(), 1u);
         const bool script = std::string(c.name).ends_with(".cmd") || std::string(c.name).ends_with(".bat");
         EXPECT_EQ(f.p.messages[0].title, "Zentrova KV");
-        EXPECT_EQ(f.p.messages[0].text, "The value of \"" + std::string(c.field) +
-                                            "\" holds a character that cannot be written in " +
-                                            (script ? oem : ansi) + ".\r\nPlease correct it. Nothing was saved.");
+        EXPECT_EQ(f.p.messages[0].text,
+                  "The value of \"" + std::string(c.field) + "\" holds a character that cannot be written in " +
+                      (script ? oem : ansi) + ".\r\nPlease correct it. Nothing was saved.");
         EXPECT_EQ(f.p.messages[0].buttons, Buttons::Ok);
         EXPECT_EQ(f.p.messages[0].icon, Icon::Exclamation);
     }

@@ -69,8 +69,7 @@ TEST(CommandLine, DisplayAndLaunchFormsShareEverythingButTheHead) {
     EXPECT_EQ(displayForm(s), "robocopy.exe " + rest);
     EXPECT_EQ(launchForm(s, "C:\\Tools\\Zentrova"), "C:\\Tools\\Zentrova\\robocopy.exe " + rest);
     EXPECT_EQ(launchForm(s, "C:\\"), "C:\\\\robocopy.exe " + rest);
-    EXPECT_EQ(launchForm(s, "C:\\Program Files\\Zentrova"),
-              "\"C:\\Program Files\\Zentrova\\robocopy.exe\" " + rest);
+    EXPECT_EQ(launchForm(s, "C:\\Program Files\\Zentrova"), "\"C:\\Program Files\\Zentrova\\robocopy.exe\" " + rest);
     EXPECT_EQ(launchForm(s, "C:\\Tab\tFolder"), "\"C:\\Tab\tFolder\\robocopy.exe\" " + rest);
 }
 
@@ -81,10 +80,10 @@ TEST(CommandLine, PathDerivation) {
         const char* value;
     } cases[] = {
         {"C:\\Data\\", "C:\\Data", "C:\\Data"},
-        {"C:\\Data", "C:\\Data", "C:\\Data"},      // a typed path keeps its last letter
+        {"C:\\Data", "C:\\Data", "C:\\Data"},  // a typed path keeps its last letter
         {"C:\\Data\\\\", "C:\\Data", "C:\\Data"},
         {"\\", "", ""},
-        {"E:\\", "E:\\\\", "E:\\"},                  // a drive root stays the root
+        {"E:\\", "E:\\\\", "E:\\"},  // a drive root stays the root
         {"e:", "e:\\\\", "e:\\"},
         {"\\\\server\\share\\", "\\\\server\\share", "\\\\server\\share"},
         {"  ", "  ", "  "},

@@ -95,8 +95,7 @@ TEST_F(DateLimits, CheckingABoxTakesItsCalendarsDateAtThatMoment) {
 // Every limit checked on its own page; hidden boxes keep their value and their slot.
 TEST_F(DateLimits, AllFourLimitsCanBeOnAtOnceEachWithItsOwnDate) {
     const platform::Date dates[] = {{2026, 12, 7}, {2027, 1, 5}, {1999, 10, 31}, {2030, 2, 28}};
-    const std::string expected[] = {" /MAXAGE:20261207", " /MINAGE:20270105", " /MAXLAD:19991031",
-                                    " /MINLAD:20300228"};
+    const std::string expected[] = {" /MAXAGE:20261207", " /MINAGE:20270105", " /MAXLAD:19991031", " /MINLAD:20300228"};
     for (int i = 0; i < 4; ++i) {
         w.get<ui::Calendar>(kLimits[i].calendar).setDate(dates[i]);
         w.get<ui::CheckBox>(kLimits[i].box).click();

@@ -10,8 +10,12 @@ TEST(FolderSelection, LastNameSuffix) {
     struct Case {
         const char *source, *suffix;
     } cases[] = {
-        {"C:\\Data\\Photos\\", "Photos\\"}, {"C:\\Data\\Photos", "Photos"}, {"C:\\", ""},
-        {"", ""},                           {"\\\\server\\share\\", "share\\"}, {"Photos", ""},
+        {"C:\\Data\\Photos\\", "Photos\\"},
+        {"C:\\Data\\Photos", "Photos"},
+        {"C:\\", ""},
+        {"", ""},
+        {"\\\\server\\share\\", "share\\"},
+        {"Photos", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(options::lastNameSuffix(c.source), c.suffix) << c.source;
 }
@@ -73,10 +77,10 @@ TEST(AboutBox, SystemInformationIsFoundThroughEitherValue) {
     const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location\\MSINFO";
     auto sz = [](std::string s) { return platform::RegistryValue{1, {s.begin(), s.end()}}; };
     struct Case {
-        const char* path;      // "" = no PATH value
-        const char* folder;    // "" = no MSINFO value
+        const char* path;  // "" = no PATH value
+        const char* folder;  // "" = no MSINFO value
         bool fileThere;
-        const char* started;   // "" = the message instead
+        const char* started;  // "" = the message instead
     } cases[] = {
         {"C:\\Program Files\\msinfo32.exe", "", false, "C:\\Program Files\\msinfo32.exe"},  // used unchecked
         {"", "C:\\Windows\\System32", true, "C:\\Windows\\System32\\MSINFO32.EXE"},

@@ -34,9 +34,9 @@ const Case kCases[] = {
 
 std::string refusal(const std::string& field, const std::string& consequence) {
     return "The value of \"" + field +
-           "\" is not a full path, so robocopy.exe would read it against whatever folder happens to be "
-           "current.\r\nPlease give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. " +
-           consequence;
+        "\" is not a full path, so robocopy.exe would read it against whatever folder happens to be "
+        "current.\r\nPlease give a full path, such as C:\\Data\\ or \\\\server\\share\\Data\\. " +
+        consequence;
 }
 
 }  // namespace

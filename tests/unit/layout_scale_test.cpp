@@ -13,7 +13,7 @@ namespace {
 
 std::string text(const PixelRect& r) {
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-           std::to_string(r.bottom);
+        std::to_string(r.bottom);
 }
 
 // Wine's Tahoma 8 pt as measured at each DPI: its text grows a little less than the DPI does.
@@ -53,8 +53,8 @@ TEST(LayoutScale, AWiderOrTallerFontGrowsEveryControlInProportion) {
         double wider, taller;  // against the design font at that DPI
     };
     const Case cases[] = {
-        {96, {359, 13}, 359.0 / 330, 1.0},   // DejaVu Sans at 96 DPI
-        {96, {330, 16}, 1.0, 16.0 / 13},     // a taller face
+        {96, {359, 13}, 359.0 / 330, 1.0},  // DejaVu Sans at 96 DPI
+        {96, {330, 16}, 1.0, 16.0 / 13},  // a taller face
         {120, {420, 15}, 420.0 / 412.5, 1.0},
         {144, {600, 24}, 600.0 / 495, 24.0 / 19.5},
     };
@@ -83,8 +83,9 @@ TEST(LayoutScale, AGrowingFontNeverShrinksAControl) {
             for (int width = design + 1; width <= design * 3 / 2; ++width) {
                 const PixelRect now = LayoutScale(dpi, {width, 0}).rect(row.rect);
                 if (now.width() < before.width() || now.height() != before.height()) {
-                    ADD_FAILURE() << row.name << " at " << dpi << " DPI: " << before.width() << " pixels wide with font "
-                                  << width - 1 << ", " << now.width() << " with font " << width;
+                    ADD_FAILURE() << row.name << " at " << dpi << " DPI: " << before.width()
+                                  << " pixels wide with font " << width - 1 << ", " << now.width() << " with font "
+                                  << width;
                     break;
                 }
                 before = now;

@@ -144,10 +144,10 @@ std::vector<Expected> expectedControls() {
 
     add(attributeRows(sets.at(0), "lblAddSubAttrib",
                       {"lblAddSubR", "lblAddSubA", "lblAddSubS", "lblAddSubH", "lblAddSubN", "lblAddSubT"}));
-    add(attributeRows(sets.at(1), "lblAttribIncExc",
-                      {"lblAttribIncExcR", "lblAttribIncExcA", "lblAttribIncExcS", "lblAttribIncExcH",
-                       "lblAttribIncExcN", "lblAttribIncExcT", "lblAttribIncExcC", "lblAttribIncExcE",
-                       "lblAttribIncExO"}));
+    add(attributeRows(
+        sets.at(1), "lblAttribIncExc",
+        {"lblAttribIncExcR", "lblAttribIncExcA", "lblAttribIncExcS", "lblAttribIncExcH", "lblAttribIncExcN",
+         "lblAttribIncExcT", "lblAttribIncExcC", "lblAttribIncExcE", "lblAttribIncExO"}));
 
     add(group("optArchiveSetIncOnly"));
     for (const auto& l : lists)
@@ -201,7 +201,10 @@ struct ExpectedFrame {
 const std::vector<ExpectedFrame> kFrames = {
     {PageId::CopyOptions1, "frmSubDir", "", {"optSub", "chkLev", "txtDirLev"}},
     {PageId::CopyOptions1, "fmRestart", "", {"optCopyMode"}},
-    {PageId::CopyOptions1, "fmFlags", "", {"chkData", "chkAcls", "chkAttrib", "chkOwnership", "chkTimestamps", "chkAudit"}},
+    {PageId::CopyOptions1,
+     "fmFlags",
+     "",
+     {"chkData", "chkAcls", "chkAttrib", "chkOwnership", "chkTimestamps", "chkAudit"}},
     {PageId::CopyOptions1, "fmRunHours", "", {"chkRunHours", "mskEdRunHours", "chkPf"}},
     {PageId::CopyOptions2, "frmSecurity", "", {"chkSecurity", "chkCopyAll", "chkNoCopy"}},
     {PageId::CopyOptions2, "fmMir", "", {"chkPurge", "chkMir"}},
@@ -241,7 +244,7 @@ bool overlap(const Rect& a, const Rect& b) {
 }
 bool contains(const Rect& outer, const Rect& inner) {
     return outer.left <= inner.left && inner.right() <= outer.right() && outer.top <= inner.top &&
-           inner.bottom() <= outer.bottom();
+        inner.bottom() <= outer.bottom();
 }
 bool sameRect(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
@@ -272,7 +275,7 @@ bool isGapPair(const LayoutRow& a, const LayoutRow& b) {
 bool isStackedPair(const LayoutRow& a, const LayoutRow& b) {
     const bool calendars = a.kind == Kind::Calendar && b.kind == Kind::Calendar;
     const bool enables = a.page == PageId::DateLimits && b.page == PageId::DateLimits &&
-                         a.caption == "Enable This Setting" && b.caption == "Enable This Setting";
+        a.caption == "Enable This Setting" && b.caption == "Enable This Setting";
     return (calendars || enables) && sameRect(a.rect, b.rect);
 }
 
@@ -320,9 +323,9 @@ TEST(MainLayout, ControlsStandInTabOrderWithTheirKindsAndCaptions) {
 TEST(MainLayout, PagesFollowEachOtherInTabOrder) {
     // The tab strip, the General page, the bottom row, then the pages as the tabs reach them.
     const std::vector<PageId> expected = {
-        PageId::Window,         PageId::General,        PageId::Window,     PageId::CopyOptions1,
-        PageId::CopyOptions2,   PageId::CopyOptions3,   PageId::FileSelection1, PageId::FileSelection2,
-        PageId::DateLimits,     PageId::FileSelection4, PageId::Retry,      PageId::Logging,
+        PageId::Window,       PageId::General,        PageId::Window,         PageId::CopyOptions1,
+        PageId::CopyOptions2, PageId::CopyOptions3,   PageId::FileSelection1, PageId::FileSelection2,
+        PageId::DateLimits,   PageId::FileSelection4, PageId::Retry,          PageId::Logging,
         PageId::Job,
     };
     std::vector<PageId> runs;
@@ -378,16 +381,11 @@ struct FixedPosition {
     Rect rect;
 };
 const std::vector<FixedPosition> kFixedPositions = {
-    {false, "tabStripOptions", -1, {120, 120, 5415, 6015}},
-    {false, "cmdRun", -1, {120, 6240, 1150, 345}},
-    {false, "cmdQuit", -1, {1320, 6240, 1150, 345}},
-    {false, "cmdCopyOptionNext", 0, {4964, 6240, 255, 345}},
-    {false, "cmdCopyOptionNext", 1, {5280, 6240, 255, 345}},
-    {true, "lblTitle", -1, {1050, 240, 3885, 480}},
-    {true, "lblVersion", -1, {1050, 780, 3885, 225}},
-    {true, "lblDescription", -1, {1050, 1125, 3885, 690}},
-    {true, "lblEmail", -1, {240, 2880, 3615, 255}},
-    {true, "cmdOK", -1, {4245, 2625, 1260, 345}},
+    {false, "tabStripOptions", -1, {120, 120, 5415, 6015}},  {false, "cmdRun", -1, {120, 6240, 1150, 345}},
+    {false, "cmdQuit", -1, {1320, 6240, 1150, 345}},         {false, "cmdCopyOptionNext", 0, {4964, 6240, 255, 345}},
+    {false, "cmdCopyOptionNext", 1, {5280, 6240, 255, 345}}, {true, "lblTitle", -1, {1050, 240, 3885, 480}},
+    {true, "lblVersion", -1, {1050, 780, 3885, 225}},        {true, "lblDescription", -1, {1050, 1125, 3885, 690}},
+    {true, "lblEmail", -1, {240, 2880, 3615, 255}},          {true, "cmdOK", -1, {4245, 2625, 1260, 345}},
     {true, "cmdSysInfo", -1, {4245, 3052, 1245, 345}},
 };
 
@@ -408,10 +406,10 @@ TEST(MainLayout, FixedPositionsStandWhereTheyMust) {
         EXPECT_TRUE(sameRect(row.rect, c.rect));
     }
     // The main window holds nothing else outside its pages.
-    EXPECT_EQ(std::count_if(mainLayout().begin(), mainLayout().end(),
-                            [](const LayoutRow& r) { return r.page == PageId::Window; }),
-              std::count_if(kFixedPositions.begin(), kFixedPositions.end(),
-                            [](const FixedPosition& c) { return !c.about; }));
+    EXPECT_EQ(
+        std::count_if(mainLayout().begin(), mainLayout().end(),
+                      [](const LayoutRow& r) { return r.page == PageId::Window; }),
+        std::count_if(kFixedPositions.begin(), kFixedPositions.end(), [](const FixedPosition& c) { return !c.about; }));
 }
 
 TEST(MainLayout, PageAreaIsTheTabStripLessItsTabRow) {
@@ -556,19 +554,27 @@ TEST(MainLayout, GapTextBoxesSitInTheGapOfTheirCheckBox) {
         EXPECT_LE(box.rect.right(), textLeft + static_cast<int>(check.caption.size()) * kCharTwips);
         EXPECT_LE(box.rect.right(), check.rect.right());
         // The check box is wide enough for its caption on the lines it has.
-        EXPECT_GE(check.rect.height, linesFor(check.caption, check.rect.width, kGlyphTwips) * kLineTwips + kBoxPadTwips);
+        EXPECT_GE(check.rect.height,
+                  linesFor(check.caption, check.rect.width, kGlyphTwips) * kLineTwips + kBoxPadTwips);
     }
 }
 
 TEST(MainLayout, EachInputWithoutCaptionFollowsWhatNamesIt) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"txtSrcPath", "lblSrcPath"},         {"txtDestPath", "lblDestPath"},
-        {"txtLogFile", "Frame2"},             {"txtDirLev", "chkLev"},
-        {"txtIpg", "chkIpg"},                 {"txtMon", "chkMon"},
-        {"txtMot", "chkMot"},                 {"txtMinFileSize", "chkMinFileSize"},
-        {"txtMaxFileSize", "chkMaxFileSize"}, {"txtFileExclName", "lblFileExclName"},
-        {"txtDirExclName", "lblDirExclName"}, {"mskEdRunHours", "chkRunHours"},
-        {"sldRetry", "lblRetryTxt"},          {"sldWait", "lblWaitTxt"},
+        {"txtSrcPath", "lblSrcPath"},
+        {"txtDestPath", "lblDestPath"},
+        {"txtLogFile", "Frame2"},
+        {"txtDirLev", "chkLev"},
+        {"txtIpg", "chkIpg"},
+        {"txtMon", "chkMon"},
+        {"txtMot", "chkMot"},
+        {"txtMinFileSize", "chkMinFileSize"},
+        {"txtMaxFileSize", "chkMaxFileSize"},
+        {"txtFileExclName", "lblFileExclName"},
+        {"txtDirExclName", "lblDirExclName"},
+        {"mskEdRunHours", "chkRunHours"},
+        {"sldRetry", "lblRetryTxt"},
+        {"sldWait", "lblWaitTxt"},
     };
     for (const auto& [input, namer] : cases) {
         const std::size_t at = position(input);
@@ -581,7 +587,8 @@ TEST(MainLayout, EachInputWithoutCaptionFollowsWhatNamesIt) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         const Kind k = all[i].kind;
         if (k != Kind::TextBox && k != Kind::MaskedEdit && k != Kind::Slider) continue;
-        const bool listed = std::any_of(cases.begin(), cases.end(), [&](const auto& c) { return c.first == all[i].name; });
+        const bool listed =
+            std::any_of(cases.begin(), cases.end(), [&](const auto& c) { return c.first == all[i].name; });
         EXPECT_TRUE(listed) << label(all[i]);
     }
 }
@@ -589,8 +596,7 @@ TEST(MainLayout, EachInputWithoutCaptionFollowsWhatNamesIt) {
 TEST(MainLayout, NamesAreUniqueAndArraysCountFromZero) {
     const auto all = rows();
     std::set<std::pair<std::string, int>> seen;
-    for (const auto& row : all)
-        EXPECT_TRUE(seen.insert({std::string(row.name), row.index}).second) << label(row);
+    for (const auto& row : all) EXPECT_TRUE(seen.insert({std::string(row.name), row.index}).second) << label(row);
 
     // An array's members stand together, indices 0, 1, 2 ... in order, of one kind on one page;
     // a single control has index -1 and stands once.
@@ -632,13 +638,13 @@ TEST(MainLayout, AttributeRowsPutTheirOptionsBesideTheLabel) {
         std::string labelName, arrayName;
     };
     const std::vector<Group> groups = {
-        {"lblAddSubR", "optAttribAddSubR"},         {"lblAddSubA", "optAttribAddSubA"},
-        {"lblAddSubS", "optAttribAddSubS"},         {"lblAddSubH", "optAttribAddSubH"},
-        {"lblAddSubN", "optAttribAddSubN"},         {"lblAddSubT", "optAttribAddSubT"},
-        {"lblAttribIncExcR", "optAttribIncExcR"},   {"lblAttribIncExcA", "optAttribIncExcA"},
-        {"lblAttribIncExcS", "optAttribIncExcS"},   {"lblAttribIncExcH", "optAttribIncExcH"},
-        {"lblAttribIncExcN", "optAttribIncExcN"},   {"lblAttribIncExcT", "optAttribIncExcT"},
-        {"lblAttribIncExcC", "optAttribIncExcC"},   {"lblAttribIncExcE", "optAttribIncExcE"},
+        {"lblAddSubR", "optAttribAddSubR"},       {"lblAddSubA", "optAttribAddSubA"},
+        {"lblAddSubS", "optAttribAddSubS"},       {"lblAddSubH", "optAttribAddSubH"},
+        {"lblAddSubN", "optAttribAddSubN"},       {"lblAddSubT", "optAttribAddSubT"},
+        {"lblAttribIncExcR", "optAttribIncExcR"}, {"lblAttribIncExcA", "optAttribIncExcA"},
+        {"lblAttribIncExcS", "optAttribIncExcS"}, {"lblAttribIncExcH", "optAttribIncExcH"},
+        {"lblAttribIncExcN", "optAttribIncExcN"}, {"lblAttribIncExcT", "optAttribIncExcT"},
+        {"lblAttribIncExcC", "optAttribIncExcC"}, {"lblAttribIncExcE", "optAttribIncExcE"},
         {"lblAttribIncExO", "optAttribIncExcO"},
     };
     for (const auto& g : groups) {
@@ -671,7 +677,8 @@ TEST(MainLayout, FileExclusionsStandTwoToARow) {
 
 TEST(MainLayout, DatePageStacksItsCalendarsAndEnableBoxes) {
     const std::vector<std::string> calendars = {"calMaxAge", "calMinAge", "calMaxLad", "calMinLad"};
-    const std::vector<std::string> enables = {"chkMaxAgeEnable", "chkMinAgeEnable", "chkMaxLadEnable", "chkMinLadEnable"};
+    const std::vector<std::string> enables = {"chkMaxAgeEnable", "chkMinAgeEnable", "chkMaxLadEnable",
+                                              "chkMinLadEnable"};
     const Rect cal = find(calendars[0]).rect;
     const Rect enable = find(enables[0]).rect;
     for (const auto& name : calendars) EXPECT_TRUE(sameRect(find(name).rect, cal)) << name;

@@ -62,18 +62,37 @@ TEST(Startup, EveryControlStartsInItsState) {
         const char* name;
         int value;  // check box value or selected option, -1 for none
     } checks[] = {
-        {"chkMatchDest", 1}, {"chkData", 1},       {"chkAttrib", 1},       {"chkTimestamps", 1},
-        {"chkAcls", 0},      {"chkOwnership", 0},  {"chkAudit", 0},        {"chkMir", 0},
-        {"chkRunHours", 0},  {"chkLev", 0},        {"optSub", 1},          {"optCopyMode", 2},
-        {"optFileAddA", 2},  {"optFileExcl", 3},   {"optExclXtraLoneLy", 2}, {"optLogFile", -1},
-        {"optArchiveSetIncOnly", -1}, {"optAttribAddSubR", 2}, {"optAttribAddSubT", 2},
-        {"optAttribIncExcR", 2}, {"optAttribIncExcO", 2},
+        {"chkMatchDest", 1},
+        {"chkData", 1},
+        {"chkAttrib", 1},
+        {"chkTimestamps", 1},
+        {"chkAcls", 0},
+        {"chkOwnership", 0},
+        {"chkAudit", 0},
+        {"chkMir", 0},
+        {"chkRunHours", 0},
+        {"chkLev", 0},
+        {"optSub", 1},
+        {"optCopyMode", 2},
+        {"optFileAddA", 2},
+        {"optFileExcl", 3},
+        {"optExclXtraLoneLy", 2},
+        {"optLogFile", -1},
+        {"optArchiveSetIncOnly", -1},
+        {"optAttribAddSubR", 2},
+        {"optAttribAddSubT", 2},
+        {"optAttribIncExcR", 2},
+        {"optAttribIncExcO", 2},
     };
     for (const auto& c : checks) {
         ui::Control* control = w.find(c.name);
         ASSERT_NE(control, nullptr) << c.name;
-        if (auto* box = dynamic_cast<ui::CheckBox*>(control)) EXPECT_EQ(box->value(), c.value) << c.name;
-        if (auto* group = dynamic_cast<ui::OptionGroup*>(control)) EXPECT_EQ(group->selected(), c.value) << c.name;
+        if (auto* box = dynamic_cast<ui::CheckBox*>(control)) {
+            EXPECT_EQ(box->value(), c.value) << c.name;
+        }
+        if (auto* group = dynamic_cast<ui::OptionGroup*>(control)) {
+            EXPECT_EQ(group->selected(), c.value) << c.name;
+        }
     }
     for (const char* name : {"txtMon", "txtMot", "txtIpg"}) {
         EXPECT_FALSE(w.get<ui::TextBox>(name).enabled()) << name;

@@ -16,7 +16,6 @@
 namespace {
 
 struct Loaded : AppFixture {
-
     // "Browse", answered with a chosen path or cancelled (nullopt).
     void browse(std::optional<std::string> answer) {
         p.saveAnswers.push_back(std::move(answer));
@@ -72,10 +71,9 @@ TEST_F(LogFile, BrowseSetsUpTheDialogWithANameFromToday) {
         std::string shortDate, initialName;
     };
     const Case cases[] = {
-        {"12/7/2026", "12726.txt"},   // month/day/year
-        {"7/12/2026", "71226.txt"},   // day/month/year
-        {"07/12/26", "071226.txt"},
-        {"2026-12-07", ""},           // not written with "/": nothing proposed
+        {"12/7/2026", "12726.txt"},  // month/day/year
+        {"7/12/2026", "71226.txt"},  // day/month/year
+        {"07/12/26", "071226.txt"}, {"2026-12-07", ""},  // not written with "/": nothing proposed
         {"07.12.2026", ""},
     };
     for (const Case& c : cases) {
@@ -86,10 +84,9 @@ TEST_F(LogFile, BrowseSetsUpTheDialogWithANameFromToday) {
         ASSERT_EQ(a.p.saveDialogs.size(), 1u);
         const auto& setup = a.p.saveDialogs[0];
         EXPECT_EQ(setup.defaultExtension, "log");
-        EXPECT_EQ(setup.filters, (std::vector<std::pair<std::string, std::string>>{
-                                     {"Log Files (*.log)", "*.log"},
-                                     {"Text Files (*.txt)", "*.txt"},
-                                     {"All Files (*.*)", "*.*"}}));
+        EXPECT_EQ(setup.filters,
+                  (std::vector<std::pair<std::string, std::string>>{
+                      {"Log Files (*.log)", "*.log"}, {"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}));
         EXPECT_EQ(setup.initialName, c.initialName);
         // A log file may be chosen to be appended to: no question about replacing it.
         EXPECT_FALSE(setup.confirmReplace);

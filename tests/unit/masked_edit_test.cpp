@@ -39,9 +39,12 @@ struct Field : MaskedEdit {
 // Keys: '<' Backspace, '>' Delete, anything else typed as a character.
 void press(MaskedEdit& m, const std::string& keys) {
     for (char k : keys) {
-        if (k == '<') m.backspace();
-        else if (k == '>') m.deleteForward();
-        else m.typeChar(k);
+        if (k == '<')
+            m.backspace();
+        else if (k == '>')
+            m.deleteForward();
+        else
+            m.typeChar(k);
     }
 }
 
@@ -68,20 +71,20 @@ TEST(MaskedEdit, Keys) {
         {kBlank, 0, 0, "12", "12:   -   :  ", 3},
         // Typing overwrites.
         {kFull, 0, 0, "1", "18:00 - 17:30", 1},
-        {kFull, 2, 0, "5", "08:50 - 17:30", 4},    // the caret on ':' goes to the next digit
-        {kFull, 5, 0, "9", "08:00 - 97:30", 9},    // and over " - "
-        {kFull, 3, 2, "3", "08:3  - 17:30", 4},    // a selection is blanked first
+        {kFull, 2, 0, "5", "08:50 - 17:30", 4},  // the caret on ':' goes to the next digit
+        {kFull, 5, 0, "9", "08:00 - 97:30", 9},  // and over " - "
+        {kFull, 3, 2, "3", "08:3  - 17:30", 4},  // a selection is blanked first
         {kFull, 0, 13, "2", "2 :   -   :  ", 1},
-        {kFull, 13, 0, "5", kFull, 13},            // nothing left to type into
+        {kFull, 13, 0, "5", kFull, 13},  // nothing left to type into
         // Only digits reach the digit positions.
         {kBlank, 0, 0, "a8b", "8 :   -   :  ", 1},
-        {kFull, 0, 13, "x", kFull, 0},             // a refused key keeps the selection (checked below)
+        {kFull, 0, 13, "x", kFull, 0},  // a refused key keeps the selection (checked below)
         {kFull, 0, 0, " ", kFull, 0},
         // Typing the literal under the caret steps over it.
         {kFull, 2, 0, ":", kFull, 3},
         {kFull, 5, 0, "-", kFull, 7},
-        {kFull, 5, 0, " 1", "08:00 - 17:30", 9},   // ' ' to 6, then 1 overwrites the 1 at 8
-        {kFull, 0, 0, ":", kFull, 0},               // not under the caret: ignored
+        {kFull, 5, 0, " 1", "08:00 - 17:30", 9},  // ' ' to 6, then 1 overwrites the 1 at 8
+        {kFull, 0, 0, ":", kFull, 0},  // not under the caret: ignored
         // Backspace blanks the digit before the caret, skipping literals.
         {kFull, 3, 0, "<", "0 :00 - 17:30", 1},
         {kFull, 8, 0, "<", "08:0  - 17:30", 4},
@@ -122,15 +125,15 @@ TEST(MaskedEdit, PasteKeepsTheMask) {
         int caret;
     };
     const Case cases[] = {
-        {kBlank, 0, 13, kFull, kFull, 13},                  // the field's own form
-        {kBlank, 0, 0, "0800-1730", kFull, 13},             // digits in turn, other characters dropped
+        {kBlank, 0, 13, kFull, kFull, 13},  // the field's own form
+        {kBlank, 0, 0, "0800-1730", kFull, 13},  // digits in turn, other characters dropped
         {kBlank, 0, 0, "8 to 5", "85:   -   :  ", 3},
-        {kFull, 8, 5, "1845", "08:00 - 18:45", 13},         // replaces the selection
+        {kFull, 8, 5, "1845", "08:00 - 18:45", 13},  // replaces the selection
         {kFull, 8, 5, "9", "08:00 - 9 :  ", 9},
-        {kFull, 0, 0, "  :45", "  :45 - 17:30", 8},         // in the field's form from the caret: blanks too
-        {kBlank, 0, 0, "1234567890123", "12:34 - 56:78", 13}, // too many digits: the rest is dropped
+        {kFull, 0, 0, "  :45", "  :45 - 17:30", 8},  // in the field's form from the caret: blanks too
+        {kBlank, 0, 0, "1234567890123", "12:34 - 56:78", 13},  // too many digits: the rest is dropped
         {kFull, 11, 0, "4567", "08:00 - 17:45", 13},
-        {kFull, 0, 13, "abc", kFull, 0},                    // no digit: nothing changes
+        {kFull, 0, 13, "abc", kFull, 0},  // no digit: nothing changes
         {kFull, 0, 0, "", kFull, 0},
     };
     for (const Case& c : cases) {
@@ -147,10 +150,10 @@ TEST(MaskedEdit, CodeSettingTheTextKeepsTheMask) {
     const std::pair<std::string, std::string> cases[] = {
         {kFull, kFull},
         {"00:30 - 17:30", "00:30 - 17:30"},
-        {"00:   - 17:30", "00:   - 17:30"},     // blanks stay where they are
-        {"25", "25:   -   :  "},                // a short text in the field's form
+        {"00:   - 17:30", "00:   - 17:30"},  // blanks stay where they are
+        {"25", "25:   -   :  "},  // a short text in the field's form
         {"", kBlank},
-        {"0800-1730", kFull},                   // not in the field's form: its digits in turn
+        {"0800-1730", kFull},  // not in the field's form: its digits in turn
         {"08:00 - 17:30 and more", kFull},
         {"ab:cd - ef:gh", kBlank},
         {"0a:00 - 17:30", "0 :00 - 17:30"},
@@ -183,17 +186,27 @@ TEST(MaskedEdit, NoSequenceOfEditsLeavesTheMask) {
     MaskedEdit m("mskEdRunHours", kMask);
     for (int step = 0; step < 20000; ++step) {
         switch (random() % 7) {
-            case 0: m.setSelection(static_cast<int>(random() % 17) - 2, static_cast<int>(random() % 17) - 2); break;
-            case 1: m.backspace(); break;
-            case 2: m.deleteForward(); break;
+            case 0:
+                m.setSelection(static_cast<int>(random() % 17) - 2, static_cast<int>(random() % 17) - 2);
+                break;
+            case 1:
+                m.backspace();
+                break;
+            case 2:
+                m.deleteForward();
+                break;
             case 3: {
                 std::string s;
                 for (unsigned n = random() % 16; n > 0; --n) s += alphabet[random() % alphabet.size()];
-                if (random() % 2) m.paste(s);
-                else m.setText(s);
+                if (random() % 2)
+                    m.paste(s);
+                else
+                    m.setText(s);
                 break;
             }
-            default: m.typeChar(alphabet[random() % alphabet.size()]); break;
+            default:
+                m.typeChar(alphabet[random() % alphabet.size()]);
+                break;
         }
         ASSERT_TRUE(inMask(m)) << "after step " << step;
     }

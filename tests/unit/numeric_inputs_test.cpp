@@ -18,8 +18,7 @@ using platform::Buttons;
 using platform::Icon;
 using slots::SwitchSlots;
 
-struct Loaded : AppFixture {
-};
+struct Loaded : AppFixture {};
 
 class NumericInputs : public ::testing::Test, protected Loaded {};
 
@@ -134,7 +133,8 @@ TEST_F(NumericInputs, SizeFieldsFollowTheirTextOnlyWhileChecked) {
         EXPECT_EQ(w.focused(), &f.field);
         EXPECT_TRUE(f.field.enabled());
 
-        EXPECT_EQ(type(f.field, " k", f.slot, s), (std::vector<std::string>{f.switchText + "1000 ", f.switchText + "1000 k"}));
+        EXPECT_EQ(type(f.field, " k", f.slot, s),
+                  (std::vector<std::string>{f.switchText + "1000 ", f.switchText + "1000 k"}));
 
         f.box.click();
         EXPECT_EQ(s.*f.slot, "");
@@ -154,19 +154,18 @@ TEST_F(NumericInputs, SlidersShowAndApplyEveryMoveByMouseOrKeyboard) {
     EXPECT_EQ(w.lblWaitVal.caption(), "0");
     struct Move {
         ui::Slider& slider;
-        int to;          // where the move takes it
-        bool mouseUp;    // the move ends with a mouse button released on the slider
+        int to;  // where the move takes it
+        bool mouseUp;  // the move ends with a mouse button released on the slider
         std::string retryLabel, retrySlot, waitLabel, waitSlot;
     };
     const Move moves[] = {
-        {w.sldRetry, 12, false, "12", " /R:12", "0", " /W:0"},   // dragging: the label follows
-        {w.sldRetry, 30, true, "30", " /R:30", "0", " /W:0"},    // released at the end
-        {w.sldRetry, 29, false, "29", " /R:29", "0", " /W:0"},   // an arrow key
-        {w.sldRetry, 24, false, "24", " /R:24", "0", " /W:0"},   // a page key
-        {w.sldRetry, 40, false, "30", " /R:30", "0", " /W:0"},   // held at the maximum
-        {w.sldWait, 5, false, "30", " /R:30", "5", " /W:5"},     // one page step from 0
-        {w.sldWait, 6, true, "30", " /R:30", "6", " /W:6"},
-        {w.sldWait, 0, false, "30", " /R:30", "0", " /W:0"},
+        {w.sldRetry, 12, false, "12", " /R:12", "0", " /W:0"},  // dragging: the label follows
+        {w.sldRetry, 30, true, "30", " /R:30", "0", " /W:0"},  // released at the end
+        {w.sldRetry, 29, false, "29", " /R:29", "0", " /W:0"},  // an arrow key
+        {w.sldRetry, 24, false, "24", " /R:24", "0", " /W:0"},  // a page key
+        {w.sldRetry, 40, false, "30", " /R:30", "0", " /W:0"},  // held at the maximum
+        {w.sldWait, 5, false, "30", " /R:30", "5", " /W:5"},  // one page step from 0
+        {w.sldWait, 6, true, "30", " /R:30", "6", " /W:6"},    {w.sldWait, 0, false, "30", " /R:30", "0", " /W:0"},
     };
     for (const Move& m : moves) {
         SCOPED_TRACE(m.slider.name() + " to " + std::to_string(m.to));

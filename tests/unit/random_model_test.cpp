@@ -38,7 +38,9 @@ struct Rng {
     }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
     template <class T>
-    T pick(const std::vector<T>& v) { return v[static_cast<std::size_t>(below(static_cast<int>(v.size())))]; }
+    T pick(const std::vector<T>& v) {
+        return v[static_cast<std::size_t>(below(static_cast<int>(v.size())))];
+    }
 };
 
 struct Session : AppFixture {
@@ -69,8 +71,8 @@ struct Session : AppFixture {
 };
 
 // Keys typed into text boxes: digits most often, then what number, path and list fields meet.
-const std::vector<std::string> kKeys = {"0", "1", "2", "5", "7", "9", "0", "3", ".", "-", "+", "e", ",",
-                                        "a", "x", " ", "\\", "\"", ":", "%", "\xC3\xA9"};
+const std::vector<std::string> kKeys = {"0", "1", "2", "5", "7", "9",  "0",  "3", ".", "-",       "+",
+                                        "e", ",", "a", "x", " ", "\\", "\"", ":", "%", "\xC3\xA9"};
 // Keys typed into the run-hours field, with their virtual-key codes.
 struct MaskKey {
     char c;
@@ -101,25 +103,32 @@ struct EventRow {
 };
 
 const EventRow kEvents[] = {
-    {20, [](Session& x) -> std::string {
+    {20,
+     [](Session& x) -> std::string {
          ui::CheckBox* b = x.reachable(x.boxes);
          if (!b) return "";
          b->click();
          return "click " + b->name();
      }},
-    {14, [](Session& x) -> std::string {
+    {14,
+     [](Session& x) -> std::string {
          ui::OptionGroup* g = x.reachable(x.groups);
          if (!g) return "";
          int i = x.rng.below(g->size());
          g->select(i);
          return "select " + g->name() + "(" + std::to_string(i) + ")";
      }},
-    {22, [](Session& x) -> std::string {
+    {22,
+     [](Session& x) -> std::string {
          ui::TextBox* t = x.reachable(x.texts);
          if (!t) return "";
          switch (x.rng.below(10)) {
-             case 0: t->setText(dropLastChar(t->text())); return "backspace in " + t->name();
-             case 1: t->setText(""); return "clear " + t->name();
+             case 0:
+                 t->setText(dropLastChar(t->text()));
+                 return "backspace in " + t->name();
+             case 1:
+                 t->setText("");
+                 return "clear " + t->name();
              case 2: {
                  std::string pasted = randomText(x, kKeys, 6);
                  t->setText(t->text() + pasted);
@@ -132,18 +141,26 @@ const EventRow kEvents[] = {
              }
          }
      }},
-    {5, [](Session& x) -> std::string {
+    {5,
+     [](Session& x) -> std::string {
          ui::TextBox* t = x.reachable(x.texts);
          if (!t) return "";
          t->loseFocus();
          return "leave " + t->name();
      }},
-    {16, [](Session& x) -> std::string {
+    {16,
+     [](Session& x) -> std::string {
          ui::MaskedEdit& m = x.w.mskEdRunHours;
          if (!m.enabled()) return "";
          switch (x.rng.below(13)) {
-             case 0: m.backspace(); m.keyUp(kBack); return "mask backspace";
-             case 1: m.deleteForward(); m.keyUp(kDelete); return "mask delete";
+             case 0:
+                 m.backspace();
+                 m.keyUp(kBack);
+                 return "mask backspace";
+             case 1:
+                 m.deleteForward();
+                 m.keyUp(kDelete);
+                 return "mask delete";
              case 2: {
                  int at = x.rng.below(m.length() + 1);
                  m.setSelection(at, 0);
@@ -163,7 +180,9 @@ const EventRow kEvents[] = {
                  m.keyUp(kKeyV);
                  return "mask paste '" + pasted + "'";
              }
-             case 5: m.keyUp(kEnter); return "mask enter";
+             case 5:
+                 m.keyUp(kEnter);
+                 return "mask enter";
              case 6: {
                  // A whole window typed from the start, often near or equal to an ordered one.
                  const int start = x.rng.below(24 * 60);
@@ -186,7 +205,8 @@ const EventRow kEvents[] = {
              }
          }
      }},
-    {6, [](Session& x) -> std::string {
+    {6,
+     [](Session& x) -> std::string {
          ui::Slider& sl = x.rng.below(2) ? x.w.sldRetry : x.w.sldWait;
          const int steps[] = {-5, -1, 1, 5};
          int to = x.rng.below(3) ? sl.position() + steps[x.rng.below(4)] : x.rng.below(31);
@@ -195,7 +215,8 @@ const EventRow kEvents[] = {
          sl.mouseUp();
          return "drag " + sl.name() + " to " + std::to_string(to);
      }},
-    {8, [](Session& x) -> std::string {
+    {8,
+     [](Session& x) -> std::string {
          ui::MainWindow& w = x.w;
          int i = x.rng.below(2);
          switch (x.rng.below(3)) {
@@ -214,11 +235,13 @@ const EventRow kEvents[] = {
                  return "date page step " + std::to_string(i);
          }
      }},
-    {2, [](Session& x) -> std::string {
+    {2,
+     [](Session& x) -> std::string {
          x.app.Form_Activate();
          return "activate";
      }},
-    {3, [](Session& x) -> std::string {
+    {3,
+     [](Session& x) -> std::string {
          ui::Calendar* cal = x.reachable(x.calendars);
          if (!cal) return "";
          static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -226,15 +249,17 @@ const EventRow kEvents[] = {
          platform::Date d{1980 + x.rng.below(120), month, 1 + x.rng.below(kDays[month - 1])};
          cal->setDate(d);
          return "date " + cal->name() + " " + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
-                std::to_string(d.day);
+             std::to_string(d.day);
      }},
-    {4, [](Session& x) -> std::string {
+    {4,
+     [](Session& x) -> std::string {
          Answer a = x.rng.below(2) ? Answer::Ok : Answer::Cancel;
          x.p.answers = {a};
          x.w.cmdRun.press();
          return a == Answer::Ok ? "copy, answering OK" : "copy, answering Cancel";
      }},
-    {5, [](Session& x) -> std::string {
+    {5,
+     [](Session& x) -> std::string {
          const bool source = x.rng.below(2);
          std::string folder = x.rng.pick<std::string>(
              {"", "C:\\Data", "E:\\", "D:\\Backup\\Set 1", "\\\\server\\share\\dir", "C:\\a\\b\\"});
@@ -242,7 +267,8 @@ const EventRow kEvents[] = {
          (source ? x.w.cmdBrowseSrc : x.w.cmdBrowseDest).press();
          return std::string(source ? "browse source -> '" : "browse destination -> '") + folder + "'";
      }},
-    {3, [](Session& x) -> std::string {
+    {3,
+     [](Session& x) -> std::string {
          std::optional<std::string> name = x.rng.pick<std::optional<std::string>>(
              {std::nullopt, "C:\\logs\\run.log", "D:\\my logs\\a b.txt", "C:\\logs\\"});
          x.p.saveAnswers = {name};
@@ -364,8 +390,8 @@ std::optional<std::string> violation(Session& x) {
     if (!s.RunHoursSwitch.empty() && !runHoursForm(s.RunHoursSwitch)) return bad("RunHoursSwitch", s.RunHoursSwitch);
     if (!w.chkRunHours.checked() && !w.mskEdRunHours.enabled() && !s.RunHoursSwitch.empty())
         return bad("RunHoursSwitch while unchecked", s.RunHoursSwitch);
-    if (!s.LogSwitch.empty() && (!logName(s.LogSwitch) ||
-                                 startsWith(s.LogSwitch, " /LOG+:") != (w.optLogFile.selected() == 0)))
+    if (!s.LogSwitch.empty() &&
+        (!logName(s.LogSwitch) || startsWith(s.LogSwitch, " /LOG+:") != (w.optLogFile.selected() == 0)))
         return bad("LogSwitch", s.LogSwitch);
 
     const ui::MaskedEdit& m = w.mskEdRunHours;
@@ -448,8 +474,8 @@ std::string runSession(std::uint64_t seed) {
         }
         if (problem)
             return "seed " + std::to_string(seed) + ", event " + std::to_string(step + 1) + ": " + *problem +
-                   "\nevents:\n" + events + "replay: ZKV_MODEL_SEED=" + std::to_string(seed) +
-                   " zkv_unit --gtest_filter=RandomModel.*";
+                "\nevents:\n" + events + "replay: ZKV_MODEL_SEED=" + std::to_string(seed) +
+                " zkv_unit --gtest_filter=RandomModel.*";
     }
     return "";
 }

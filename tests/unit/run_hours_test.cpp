@@ -27,10 +27,21 @@ struct Loaded : AppFixture {
     void keys(const std::string& typed) {
         for (char k : typed) {
             switch (k) {
-                case '<': field.backspace(); field.keyUp(0x08); break;
-                case '>': field.deleteForward(); field.keyUp(0x2E); break;
-                case '\r': field.keyUp(13); break;
-                default: field.typeChar(k); field.keyUp(k); break;  // a digit's key code is its character
+                case '<':
+                    field.backspace();
+                    field.keyUp(0x08);
+                    break;
+                case '>':
+                    field.deleteForward();
+                    field.keyUp(0x2E);
+                    break;
+                case '\r':
+                    field.keyUp(13);
+                    break;
+                default:
+                    field.typeChar(k);
+                    field.keyUp(k);
+                    break;  // a digit's key code is its character
             }
         }
     }
@@ -87,8 +98,8 @@ TEST_F(RunHours, TheWindowIsTakenAtItsLastDigitOnly) {
 TEST_F(RunHours, KeystrokeSequences) {
     struct Case {
         std::string keys;
-        std::string text;      // the field afterwards
-        std::string slot;      // RunHoursSwitch afterwards
+        std::string text;  // the field afterwards
+        std::string slot;  // RunHoursSwitch afterwards
         std::vector<Shown> shown;
         int selStart, selLength;
     };

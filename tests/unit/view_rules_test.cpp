@@ -24,10 +24,27 @@ TEST(FocusAfterGreying, AStepButtonThatRunsOutOfPagesHandsTheFocusToTheOtherOne)
         const ui::Control* takes;  // nullptr: the next control in the tab order
     } cases[] = {
         {"both step buttons grey before any tab change", [] {}, &next, nullptr},
-        {"> greys on the last Copy Options page", [&] { tab(1)(); press(next)(); press(next)(); }, &next, &prev},
-        {"< greys on the first Copy Options page", [&] { press(prev)(); press(prev)(); }, &prev, &next},
+        {"> greys on the last Copy Options page",
+         [&] {
+             tab(1)();
+             press(next)();
+             press(next)();
+         },
+         &next, &prev},
+        {"< greys on the first Copy Options page",
+         [&] {
+             press(prev)();
+             press(prev)();
+         },
+         &prev, &next},
         {"> greys on the last File Selection page",
-         [&] { tab(2)(); press(next)(); press(next)(); press(next)(); }, &next, &prev},
+         [&] {
+             tab(2)();
+             press(next)();
+             press(next)();
+             press(next)();
+         },
+         &next, &prev},
         {"a tab without pages greys both", tab(3), &prev, nullptr},
         {"any other control", [] {}, &w.chkLev, nullptr},
         {"the run-hours field", [] {}, &w.mskEdRunHours, nullptr},

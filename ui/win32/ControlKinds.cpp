@@ -51,7 +51,9 @@ struct CheckBox : ControlKind {
         if (code == BN_CLICKED) {
             LRESULT state = SendMessageW(it.hwnd, BM_GETCHECK, 0, 0);
             static_cast<ui::CheckBox&>(*it.control)
-                .setValue(state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0);
+                .setValue(state == BST_CHECKED             ? 1
+                              : state == BST_INDETERMINATE ? 2
+                                                           : 0);
             mirror(it);  // the rule may have refused or changed the value
         }
         if (code == BN_SETFOCUS) w.focusMoved(it.control);
@@ -137,44 +139,55 @@ private:
     // ref: the field's item.
     static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
         const Item& it = itemOf(ref);
-        return barrier([&]() -> LRESULT {
-            switch (msg) {
-                case WM_CHAR:
-                    // Control characters (Enter, Tab, Esc, Ctrl+C/V/X) keep their usual meaning.
-                    if (wp < 0x20 && wp != L'\b') break;
-                    if (wp == L'\b') synced(it).backspace();
-                    else if (wp < 0x80) synced(it).typeChar(static_cast<char>(wp));
-                    else synced(it);
-                    return 0;
-                case WM_KEYDOWN:
-                    if (wp == VK_DELETE) {
+        return barrier(
+            [&]() -> LRESULT {
+                switch (msg) {
+                    case WM_CHAR:
+                        // Control characters (Enter, Tab, Esc, Ctrl+C/V/X) keep their usual meaning.
+                        if (wp < 0x20 && wp != L'\b') break;
+                        if (wp == L'\b')
+                            synced(it).backspace();
+                        else if (wp < 0x80)
+                            synced(it).typeChar(static_cast<char>(wp));
+                        else
+                            synced(it);
+                        return 0;
+                    case WM_KEYDOWN:
+                        if (wp == VK_DELETE) {
+                            synced(it).deleteForward();
+                            return 0;
+                        }
+                        if (wp == VK_LEFT || wp == VK_RIGHT || wp == VK_HOME || wp == VK_END) {
+                            LRESULT r = DefSubclassProc(h, msg, wp, lp);
+                            DWORD start = 0, end = 0;
+                            SendMessageW(h, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                                         reinterpret_cast<LPARAM>(&end));
+                            const int caret = static_cast<int>(end);
+                            const int p =
+                                static_cast<ui::MaskedEdit&>(*it.control).caretStop(caret, wp == VK_LEFT ? -1 : 1);
+                            if (start == end && p != caret) SendMessageW(h, EM_SETSEL, p, p);
+                            return r;
+                        }
+                        break;
+                    case WM_CUT:
+                        DefSubclassProc(h, WM_COPY, 0, 0);  // a cut copies first, then blanks the digits
                         synced(it).deleteForward();
                         return 0;
-                    }
-                    if (wp == VK_LEFT || wp == VK_RIGHT || wp == VK_HOME || wp == VK_END) {
+                    case WM_CLEAR:
+                        synced(it).deleteForward();
+                        return 0;
+                    case WM_PASTE:
+                        paste(it, synced(it));
+                        return 0;
+                    case WM_KEYUP: {
                         LRESULT r = DefSubclassProc(h, msg, wp, lp);
-                        DWORD start = 0, end = 0;
-                        SendMessageW(h, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-                        const int caret = static_cast<int>(end);
-                        const int p = static_cast<ui::MaskedEdit&>(*it.control).caretStop(caret, wp == VK_LEFT ? -1 : 1);
-                        if (start == end && p != caret) SendMessageW(h, EM_SETSEL, p, p);
+                        synced(it).keyUp(static_cast<int>(wp));
                         return r;
                     }
-                    break;
-                case WM_CUT:
-                    DefSubclassProc(h, WM_COPY, 0, 0);  // a cut copies first, then blanks the digits
-                    synced(it).deleteForward();
-                    return 0;
-                case WM_CLEAR: synced(it).deleteForward(); return 0;
-                case WM_PASTE: paste(it, synced(it)); return 0;
-                case WM_KEYUP: {
-                    LRESULT r = DefSubclassProc(h, msg, wp, lp);
-                    synced(it).keyUp(static_cast<int>(wp));
-                    return r;
                 }
-            }
-            return DefSubclassProc(h, msg, wp, lp);
-        }, [] { return LRESULT{0}; });
+                return DefSubclassProc(h, msg, wp, lp);
+            },
+            [] { return LRESULT{0}; });
     }
 };
 
@@ -277,16 +290,26 @@ const ControlKind& controlKind(ui::Kind kind) {
     static const Calendar calendar;
     static const TabStrip tabStrip;
     switch (kind) {
-        case ui::Kind::Label: return label;
-        case ui::Kind::Frame: return frame;
-        case ui::Kind::Button: return button;
-        case ui::Kind::CheckBox: return checkBox;
-        case ui::Kind::Option: return option;
-        case ui::Kind::TextBox: return textBox;
-        case ui::Kind::MaskedEdit: return maskedEdit;
-        case ui::Kind::Slider: return slider;
-        case ui::Kind::Calendar: return calendar;
-        case ui::Kind::TabStrip: return tabStrip;
+        case ui::Kind::Label:
+            return label;
+        case ui::Kind::Frame:
+            return frame;
+        case ui::Kind::Button:
+            return button;
+        case ui::Kind::CheckBox:
+            return checkBox;
+        case ui::Kind::Option:
+            return option;
+        case ui::Kind::TextBox:
+            return textBox;
+        case ui::Kind::MaskedEdit:
+            return maskedEdit;
+        case ui::Kind::Slider:
+            return slider;
+        case ui::Kind::Calendar:
+            return calendar;
+        case ui::Kind::TabStrip:
+            return tabStrip;
     }
     throw std::logic_error("no adapter for a control kind");
 }

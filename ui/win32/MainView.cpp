@@ -30,7 +30,7 @@ bool isPageRow(const ui::LayoutRow& r) { return r.page != ui::PageId::Window; }
 // A text box that sits in the run of blanks of the check box before it.
 bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
     return box.kind == ui::Kind::TextBox && before && before->kind == ui::Kind::CheckBox &&
-           before->caption.find("   ") != std::string_view::npos;
+        before->caption.find("   ") != std::string_view::npos;
 }
 
 }  // namespace
@@ -75,7 +75,8 @@ bool MainView::create(HINSTANCE instance) {
 
     // The window's outer size, centred on its monitor's work area.
     const SIZE size = windowSize();
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
     const RECT& work = mi.rcWork;
     SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
@@ -227,7 +228,8 @@ RECT MainView::gapBoxRect(const ui::LayoutRow& box, const Item& check) const {
     auto lastInk = std::find(head.rbegin(), head.rend(), true);
     if (lastInk != head.rend()) {
         textEnd = static_cast<int>(head.rend() - lastInk);
-        auto nextInk = std::find(all.begin() + std::min<size_t>(all.size(), static_cast<size_t>(textEnd)), all.end(), true);
+        auto nextInk =
+            std::find(all.begin() + std::min<size_t>(all.size(), static_cast<size_t>(textEnd)), all.end(), true);
         if (nextInk != all.end()) nextStart = static_cast<int>(nextInk - all.begin());
     }
     RECT c = pxRect(check.row->rect, scale_);
@@ -270,7 +272,8 @@ void MainView::placeAll() {
     RECT r = pageRect();
     for (int i = 0; i < ui::kPageCount; ++i) {
         if (!pages_[i]) continue;
-        SetWindowPos(pages_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(pages_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowPos(pageBoxes_[i], nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const Item& it : items_)

@@ -75,7 +75,7 @@ private:
     Font font_, fixedFont_;
     ui::LayoutScale scale_{96, ui::kDesignFont};
     std::map<COLORREF, Brush> brushes_;
-    std::vector<Item> items_;                       // index + 100 is the control id
+    std::vector<Item> items_;  // index + 100 is the control id
     std::multimap<const ui::Control*, size_t> byControl_;
     HWND pages_[ui::kPageCount] = {};
     HWND pageBoxes_[ui::kPageCount] = {};
