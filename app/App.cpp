@@ -94,14 +94,9 @@ void App::focusAfter(command::Outcome outcome) {
     const bool toBox = outcome == command::Outcome::FocusSource || outcome == command::Outcome::FocusDestination;
     if (toBox && window.tabStripOptions.selected() != 0) window.tabStripOptions.choose(0);
     switch (outcome) {
-        case command::Outcome::FocusSource:
-            window.setFocus(window.txtSrcPath);
-            break;
-        case command::Outcome::FocusDestination:
-            window.setFocus(window.txtDestPath);
-            break;
-        default:
-            break;
+        case command::Outcome::FocusSource: window.setFocus(window.txtSrcPath); break;
+        case command::Outcome::FocusDestination: window.setFocus(window.txtDestPath); break;
+        default: break;
     }
 }
 

@@ -31,12 +31,8 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             g_tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
                                     0, 0, hwnd, nullptr, reinterpret_cast<CREATESTRUCTW*>(lp)->hInstance, nullptr);
             return g_tab ? 0 : -1;
-        case WM_SIZE:
-            layoutTab(hwnd);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_SIZE: layoutTab(hwnd); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

@@ -27,57 +27,25 @@ struct AttribSet {
     std::string_view secondSwitch;
 };
 
-constexpr AttribGroup kAddRemoveGroups[] = {{'R', [](W& w) -> auto& {return w.optAttribAddSubR;
-}  // namespace
-}  // namespace options
-, {'A', [](W& w) -> auto& {return w.optAttribAddSubA;
-}
-}
-, {'S', [](W& w) -> auto& {return w.optAttribAddSubS;
-}
-}
-, {'H', [](W& w) -> auto& {return w.optAttribAddSubH;
-}
-}
-, {'N', [](W& w) -> auto& {return w.optAttribAddSubN;
-}
-}
-, {'T', [](W& w) -> auto& {return w.optAttribAddSubT;
-}
-}
-,
-}
-;
-constexpr AttribGroup kIncludeExcludeGroups[] = {{'R', [](W& w) -> auto& {return w.optAttribIncExcR;
-}
-}
-, {'A', [](W& w) -> auto& {return w.optAttribIncExcA;
-}
-}
-, {'S', [](W& w) -> auto& {return w.optAttribIncExcS;
-}
-}
-, {'H', [](W& w) -> auto& {return w.optAttribIncExcH;
-}
-}
-, {'N', [](W& w) -> auto& {return w.optAttribIncExcN;
-}
-}
-, {'T', [](W& w) -> auto& {return w.optAttribIncExcT;
-}
-}
-, {'C', [](W& w) -> auto& {return w.optAttribIncExcC;
-}
-}
-, {'E', [](W& w) -> auto& {return w.optAttribIncExcE;
-}
-}
-, {'O', [](W& w) -> auto& {return w.optAttribIncExcO;
-}
-}
-,
-}
-;
+constexpr AttribGroup kAddRemoveGroups[] = {
+    {'R', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubR; }},
+    {'A', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubA; }},
+    {'S', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubS; }},
+    {'H', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubH; }},
+    {'N', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubN; }},
+    {'T', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubT; }},
+};
+constexpr AttribGroup kIncludeExcludeGroups[] = {
+    {'R', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcR; }},
+    {'A', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcA; }},
+    {'S', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcS; }},
+    {'H', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcH; }},
+    {'N', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcN; }},
+    {'T', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcT; }},
+    {'C', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcC; }},
+    {'E', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcE; }},
+    {'O', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcO; }},
+};
 
 constexpr AttribSet kAddRemove{kAddRemoveGroups, &SwitchSlots::AttribAddSwitch,
                                " /A+:", &SwitchSlots::AttribRemoveSwitch, " /A-:"};

@@ -25,30 +25,15 @@ constexpr std::string_view kExcludeChangeTexts[] = {" /XC", " /XO", " /XN", ""};
 constexpr std::string_view kExtraLonelyTexts[] = {" /XX", " /XL", ""};
 constexpr std::string_view kArchiveTexts[] = {" /A", " /M", ""};
 
-constexpr ChoiceGroup kGroups[] = {{[](W & w) -> auto& {return w.optCopyMode;
-}  // namespace
-, &SwitchSlots::CopyModeSwitch, kCopyModeTexts
-}  // namespace options
-, {[](W & w) -> auto& {return w.optFileExcl;
-}
-, &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts
-}
-, {[](W & w) -> auto& {return w.optExclXtraLoneLy;
-}
-, &SwitchSlots::ExcludeExtraLonelySwitch, kExtraLonelyTexts
-}
-, {[](W & w) -> auto& {return w.optFileAddA;
-}
-, &SwitchSlots::ArchiveSwitch, kArchiveTexts
-}
-,
-}
-;
-constexpr ChoiceGroup kSubdir{[](W & w) -> auto& {return w.optSub;
-}
-, &SwitchSlots::SubdirSwitch, kSubdirTexts
-}
-;
+constexpr ChoiceGroup kGroups[] = {
+    {[](W& w) -> ui::OptionGroup& { return w.optCopyMode; }, &SwitchSlots::CopyModeSwitch, kCopyModeTexts},
+    {[](W& w) -> ui::OptionGroup& { return w.optFileExcl; }, &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts},
+    {[](W& w) -> ui::OptionGroup& { return w.optExclXtraLoneLy; }, &SwitchSlots::ExcludeExtraLonelySwitch,
+     kExtraLonelyTexts},
+    {[](W& w) -> ui::OptionGroup& { return w.optFileAddA; }, &SwitchSlots::ArchiveSwitch, kArchiveTexts},
+};
+constexpr ChoiceGroup kSubdir{[](W& w) -> ui::OptionGroup& { return w.optSub; }, &SwitchSlots::SubdirSwitch,
+                              kSubdirTexts};
 
 constexpr std::string_view kLevelSwitch = " /LEV:";
 

@@ -22,29 +22,13 @@ struct Flag {
 };
 
 // Every box but data, which also drives timestamps.
-constexpr Flag kLetterFlags[] = {{[](W & w) -> auto& {return w.chkAttrib;
-}  // namespace
-, &SwitchSlots::CopyFlagA, "A"
-}  // namespace options
-, {[](W & w) -> auto& {return w.chkTimestamps;
-}
-, &SwitchSlots::CopyFlagT, "T"
-}
-, {[](W & w) -> auto& {return w.chkAcls;
-}
-, &SwitchSlots::CopyFlagS, "S"
-}
-, {[](W & w) -> auto& {return w.chkOwnership;
-}
-, &SwitchSlots::CopyFlagO, "O"
-}
-, {[](W & w) -> auto& {return w.chkAudit;
-}
-, &SwitchSlots::CopyFlagU, "U"
-}
-,
-}
-;
+constexpr Flag kLetterFlags[] = {
+    {[](W& w) -> ui::CheckBox& { return w.chkAttrib; }, &SwitchSlots::CopyFlagA, "A"},
+    {[](W& w) -> ui::CheckBox& { return w.chkTimestamps; }, &SwitchSlots::CopyFlagT, "T"},
+    {[](W& w) -> ui::CheckBox& { return w.chkAcls; }, &SwitchSlots::CopyFlagS, "S"},
+    {[](W& w) -> ui::CheckBox& { return w.chkOwnership; }, &SwitchSlots::CopyFlagO, "O"},
+    {[](W& w) -> ui::CheckBox& { return w.chkAudit; }, &SwitchSlots::CopyFlagU, "U"},
+};
 
 void recomputePrefix(SwitchSlots& s) {
     bool any = false;

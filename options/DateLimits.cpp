@@ -23,29 +23,16 @@ struct DateLimit {
 };
 
 // In page order.
-constexpr DateLimit kLimits[] = {{[](W & w) -> auto& {return w.calMaxAge;
-}  // namespace
-, [](W& w) -> auto& { return w.chkMaxAgeEnable; }
-, &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."
-}  // namespace options
-, {[](W & w) -> auto& {return w.calMinAge;
-}
-, [](W& w) -> auto& { return w.chkMinAgeEnable; }
-, &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."
-}
-, {[](W & w) -> auto& {return w.calMaxLad;
-}
-, [](W& w) -> auto& { return w.chkMaxLadEnable; }
-, &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."
-}
-, {[](W & w) -> auto& {return w.calMinLad;
-}
-, [](W& w) -> auto& { return w.chkMinLadEnable; }
-, &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."
-}
-,
-}
-;
+constexpr DateLimit kLimits[] = {
+    {[](W& w) -> ui::Calendar& { return w.calMaxAge; }, [](W& w) -> ui::CheckBox& { return w.chkMaxAgeEnable; },
+     &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."},
+    {[](W& w) -> ui::Calendar& { return w.calMinAge; }, [](W& w) -> ui::CheckBox& { return w.chkMinAgeEnable; },
+     &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."},
+    {[](W& w) -> ui::Calendar& { return w.calMaxLad; }, [](W& w) -> ui::CheckBox& { return w.chkMaxLadEnable; },
+     &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
+    {[](W& w) -> ui::Calendar& { return w.calMinLad; }, [](W& w) -> ui::CheckBox& { return w.chkMinLadEnable; },
+     &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."},
+};
 constexpr int kLastPage = static_cast<int>(std::size(kLimits)) - 1;
 
 std::string yyyymmdd(const platform::Date& d) {

@@ -26,38 +26,21 @@ struct ValueField {
 };
 
 // The number fields take any number the locale reads.
-constexpr ValueField kNumberFields[] = {{[](W & w) -> auto& {return w.chkIpg;
-}  // namespace
-, [](W& w) -> auto& { return w.txtIpg; }
-, &SwitchSlots::IpgSwitch, " /IPG:"
-}  // namespace options
-, {[](W & w) -> auto& {return w.chkMon;
-}
-, [](W& w) -> auto& { return w.txtMon; }
-, &SwitchSlots::MonSwitch, " /MON:"
-}
-, {[](W & w) -> auto& {return w.chkMot;
-}
-, [](W& w) -> auto& { return w.txtMot; }
-, &SwitchSlots::MotSwitch, " /MOT:"
-}
-,
-}
-;
+constexpr ValueField kNumberFields[] = {
+    {[](W& w) -> ui::CheckBox& { return w.chkIpg; }, [](W& w) -> ui::TextBox& { return w.txtIpg; },
+     &SwitchSlots::IpgSwitch, " /IPG:"},
+    {[](W& w) -> ui::CheckBox& { return w.chkMon; }, [](W& w) -> ui::TextBox& { return w.txtMon; },
+     &SwitchSlots::MonSwitch, " /MON:"},
+    {[](W& w) -> ui::CheckBox& { return w.chkMot; }, [](W& w) -> ui::TextBox& { return w.txtMot; },
+     &SwitchSlots::MotSwitch, " /MOT:"},
+};
 // The size fields take free text.
-constexpr ValueField kSizeFields[] = {{[](W & w) -> auto& {return w.chkMinFileSize;
-}
-, [](W& w) -> auto& { return w.txtMinFileSize; }
-, &SwitchSlots::MinSizeSwitch, " /MIN:"
-}
-, {[](W & w) -> auto& {return w.chkMaxFileSize;
-}
-, [](W& w) -> auto& { return w.txtMaxFileSize; }
-, &SwitchSlots::MaxSizeSwitch, " /MAX:"
-}
-,
-}
-;
+constexpr ValueField kSizeFields[] = {
+    {[](W& w) -> ui::CheckBox& { return w.chkMinFileSize; }, [](W& w) -> ui::TextBox& { return w.txtMinFileSize; },
+     &SwitchSlots::MinSizeSwitch, " /MIN:"},
+    {[](W& w) -> ui::CheckBox& { return w.chkMaxFileSize; }, [](W& w) -> ui::TextBox& { return w.txtMaxFileSize; },
+     &SwitchSlots::MaxSizeSwitch, " /MAX:"},
+};
 
 // An exclusion list, in the engine's own syntax.
 struct ListField {
@@ -66,17 +49,10 @@ struct ListField {
     std::string_view switchText;
 };
 
-constexpr ListField kListFields[] = {{[](W & w) -> auto& {return w.txtDirExclName;
-}
-, &SwitchSlots::ExcludeDirsSwitch, " /XD "
-}
-, {[](W & w) -> auto& {return w.txtFileExclName;
-}
-, &SwitchSlots::ExcludeFilesSwitch, " /XF "
-}
-,
-}
-;
+constexpr ListField kListFields[] = {
+    {[](W& w) -> ui::TextBox& { return w.txtDirExclName; }, &SwitchSlots::ExcludeDirsSwitch, " /XD "},
+    {[](W& w) -> ui::TextBox& { return w.txtFileExclName; }, &SwitchSlots::ExcludeFilesSwitch, " /XF "},
+};
 
 // A slot as a field's text gives it: empty for an empty field, else the switch and the text as typed.
 std::string switchWith(std::string_view switchText, const std::string& text) {

@@ -22,107 +22,33 @@ struct Toggle {
 
 constexpr Toggle kToggles[] = {
     // Logging Options
-    {[](W & w) -> auto& {return w.chkJobSummary;
-}  // namespace
-, &SwitchSlots::NjsSwitch, " /NJS"
-}  // namespace options
-, {[](W & w) -> auto& {return w.chkJobHeader;
-}
-, &SwitchSlots::NjhSwitch, " /NJH"
-}
-, {[](W & w) -> auto& {return w.chkInclFullPath;
-}
-, &SwitchSlots::FpSwitch, " /FP"
-}
-, {[](W & w) -> auto& {return w.chkInclSource;
-}
-, &SwitchSlots::TsSwitch, " /TS"
-}
-, {[](W & w) -> auto& {return w.chkVerbose;
-}
-, &SwitchSlots::VerboseSwitch, " /V"
-}
-, {[](W & w) -> auto& {return w.chkReportXtra;
-}
-, &SwitchSlots::ReportExtraSwitch, " /X"
-}
-, {[](W & w) -> auto& {return w.chkListOnly;
-}
-, &SwitchSlots::ListOnlySwitch, " /L"
-}
-, {[](W & w) -> auto& {return w.chkNp;
-}
-, &SwitchSlots::NpSwitch, " /NP"
-}
-, {[](W & w) -> auto& {return w.chkEta;
-}
-, &SwitchSlots::EtaSwitch, " /ETA"
-}
-, {[](W & w) -> auto& {return w.chkTerminal;
-}
-, &SwitchSlots::TeeSwitch, " /TEE"
-}
-,
+    {[](W& w) -> ui::CheckBox& { return w.chkJobSummary; }, &SwitchSlots::NjsSwitch, " /NJS"},
+    {[](W& w) -> ui::CheckBox& { return w.chkJobHeader; }, &SwitchSlots::NjhSwitch, " /NJH"},
+    {[](W& w) -> ui::CheckBox& { return w.chkInclFullPath; }, &SwitchSlots::FpSwitch, " /FP"},
+    {[](W& w) -> ui::CheckBox& { return w.chkInclSource; }, &SwitchSlots::TsSwitch, " /TS"},
+    {[](W& w) -> ui::CheckBox& { return w.chkVerbose; }, &SwitchSlots::VerboseSwitch, " /V"},
+    {[](W& w) -> ui::CheckBox& { return w.chkReportXtra; }, &SwitchSlots::ReportExtraSwitch, " /X"},
+    {[](W& w) -> ui::CheckBox& { return w.chkListOnly; }, &SwitchSlots::ListOnlySwitch, " /L"},
+    {[](W& w) -> ui::CheckBox& { return w.chkNp; }, &SwitchSlots::NpSwitch, " /NP"},
+    {[](W& w) -> ui::CheckBox& { return w.chkEta; }, &SwitchSlots::EtaSwitch, " /ETA"},
+    {[](W& w) -> ui::CheckBox& { return w.chkTerminal; }, &SwitchSlots::TeeSwitch, " /TEE"},
     // File Selection Options 2 and 4
-    {[](W & w) -> auto& {return w.chkInclTweaked;
-}
-, &SwitchSlots::ItSwitch, " /IT"
-}
-, {[](W & w) -> auto& {return w.chkInclSame;
-}
-, &SwitchSlots::IsSwitch, " /IS"
-}
-, {[](W & w) -> auto& {return w.chkExcJunction;
-}
-, &SwitchSlots::XjSwitch, " /XJ"
-}
-,
+    {[](W& w) -> ui::CheckBox& { return w.chkInclTweaked; }, &SwitchSlots::ItSwitch, " /IT"},
+    {[](W& w) -> ui::CheckBox& { return w.chkInclSame; }, &SwitchSlots::IsSwitch, " /IS"},
+    {[](W& w) -> ui::CheckBox& { return w.chkExcJunction; }, &SwitchSlots::XjSwitch, " /XJ"},
     // Retry Options
-    {[](W & w) -> auto& {return w.chkTbd;
-}
-, &SwitchSlots::TbdSwitch, " /TBD"
-}
-, {[](W & w) -> auto& {return w.chkReg;
-}
-, &SwitchSlots::RegSwitch, " /REG"
-}
-,
+    {[](W& w) -> ui::CheckBox& { return w.chkTbd; }, &SwitchSlots::TbdSwitch, " /TBD"},
+    {[](W& w) -> ui::CheckBox& { return w.chkReg; }, &SwitchSlots::RegSwitch, " /REG"},
     // Copy Options 2: file system, security, deletion
-    {[](W & w) -> auto& {return w.chkCreate;
-}
-, &SwitchSlots::CreateSwitch, " /CREATE"
-}
-, {[](W & w) -> auto& {return w.chkFat;
-}
-, &SwitchSlots::FatSwitch, " /FAT"
-}
-, {[](W & w) -> auto& {return w.chkFft;
-}
-, &SwitchSlots::FftSwitch, " /FFT"
-}
-, {[](W & w) -> auto& {return w.chkNoLfns;
-}
-, &SwitchSlots::NoLfnSwitch, " /256"
-}
-, {[](W & w) -> auto& {return w.chkSecurity;
-}
-, &SwitchSlots::SecSwitch, " /SEC"
-}
-, {[](W & w) -> auto& {return w.chkPurge;
-}
-, &SwitchSlots::PurgeSwitch, " /PURGE"
-}
-, {[](W & w) -> auto& {return w.chkMov;
-}
-, &SwitchSlots::MovSwitch, " /MOV"
-}
-, {[](W & w) -> auto& {return w.chkMove;
-}
-, &SwitchSlots::MoveSwitch, " /MOVE"
-}
-,
-}
-;
+    {[](W& w) -> ui::CheckBox& { return w.chkCreate; }, &SwitchSlots::CreateSwitch, " /CREATE"},
+    {[](W& w) -> ui::CheckBox& { return w.chkFat; }, &SwitchSlots::FatSwitch, " /FAT"},
+    {[](W& w) -> ui::CheckBox& { return w.chkFft; }, &SwitchSlots::FftSwitch, " /FFT"},
+    {[](W& w) -> ui::CheckBox& { return w.chkNoLfns; }, &SwitchSlots::NoLfnSwitch, " /256"},
+    {[](W& w) -> ui::CheckBox& { return w.chkSecurity; }, &SwitchSlots::SecSwitch, " /SEC"},
+    {[](W& w) -> ui::CheckBox& { return w.chkPurge; }, &SwitchSlots::PurgeSwitch, " /PURGE"},
+    {[](W& w) -> ui::CheckBox& { return w.chkMov; }, &SwitchSlots::MovSwitch, " /MOV"},
+    {[](W& w) -> ui::CheckBox& { return w.chkMove; }, &SwitchSlots::MoveSwitch, " /MOVE"},
+};
 
 constexpr std::string_view kMirrorTitle = "WARNING!";
 constexpr std::string_view kMirrorText =

@@ -13,24 +13,15 @@ constexpr const char* kRunHoursMask = "##:## - ##:##";
 std::unique_ptr<Control> make(const LayoutRow& row, std::span<const LayoutRow> rows) {
     std::string name(row.name);
     switch (row.kind) {
-        case Kind::Label:
-            return std::make_unique<Label>(name);
-        case Kind::Frame:
-            return std::make_unique<Frame>(name);
-        case Kind::Button:
-            return std::make_unique<Button>(ControlRegistry::key(row.name, row.index, row.kind));
-        case Kind::CheckBox:
-            return std::make_unique<CheckBox>(name);
-        case Kind::TextBox:
-            return std::make_unique<TextBox>(name);
-        case Kind::Calendar:
-            return std::make_unique<Calendar>(name);
-        case Kind::Slider:
-            return std::make_unique<Slider>(name, 0, kSliderMax, kSliderSmall, kSliderLarge);
-        case Kind::MaskedEdit:
-            return std::make_unique<MaskedEdit>(name, kRunHoursMask);
-        case Kind::TabStrip:
-            return std::make_unique<TabStrip>(name, kTabCaptions);
+        case Kind::Label: return std::make_unique<Label>(name);
+        case Kind::Frame: return std::make_unique<Frame>(name);
+        case Kind::Button: return std::make_unique<Button>(ControlRegistry::key(row.name, row.index, row.kind));
+        case Kind::CheckBox: return std::make_unique<CheckBox>(name);
+        case Kind::TextBox: return std::make_unique<TextBox>(name);
+        case Kind::Calendar: return std::make_unique<Calendar>(name);
+        case Kind::Slider: return std::make_unique<Slider>(name, 0, kSliderMax, kSliderSmall, kSliderLarge);
+        case Kind::MaskedEdit: return std::make_unique<MaskedEdit>(name, kRunHoursMask);
+        case Kind::TabStrip: return std::make_unique<TabStrip>(name, kTabCaptions);
         case Kind::Option: {
             std::vector<std::string> captions;
             for (const auto& r : rows)

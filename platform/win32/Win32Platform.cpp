@@ -114,31 +114,16 @@ std::string lastErrorText(std::wstring_view path = {}) { return systemErrorText(
 UINT messageBoxFlags(Buttons buttons, Icon icon) {
     UINT flags = 0;
     switch (buttons) {
-        case Buttons::Ok:
-            flags = MB_OK;
-            break;
-        case Buttons::OkCancel:
-            flags = MB_OKCANCEL;
-            break;
-        case Buttons::YesNo:
-            flags = MB_YESNO;
-            break;
+        case Buttons::Ok: flags = MB_OK; break;
+        case Buttons::OkCancel: flags = MB_OKCANCEL; break;
+        case Buttons::YesNo: flags = MB_YESNO; break;
     }
     switch (icon) {
-        case Icon::None:
-            break;
-        case Icon::Question:
-            flags |= MB_ICONQUESTION;
-            break;
-        case Icon::Exclamation:
-            flags |= MB_ICONEXCLAMATION;
-            break;
-        case Icon::Critical:
-            flags |= MB_ICONHAND;
-            break;
-        case Icon::Information:
-            flags |= MB_ICONINFORMATION;
-            break;
+        case Icon::None: break;
+        case Icon::Question: flags |= MB_ICONQUESTION; break;
+        case Icon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
+        case Icon::Critical: flags |= MB_ICONHAND; break;
+        case Icon::Information: flags |= MB_ICONINFORMATION; break;
     }
     return flags;
 }
@@ -146,12 +131,9 @@ UINT messageBoxFlags(Buttons buttons, Icon icon) {
 // The answer that leaves everything as it is, for a box that could not be shown.
 Answer safeAnswer(Buttons buttons) {
     switch (buttons) {
-        case Buttons::OkCancel:
-            return Answer::Cancel;
-        case Buttons::YesNo:
-            return Answer::No;
-        case Buttons::Ok:
-            break;
+        case Buttons::OkCancel: return Answer::Cancel;
+        case Buttons::YesNo: return Answer::No;
+        case Buttons::Ok: break;
     }
     return Answer::Ok;
 }

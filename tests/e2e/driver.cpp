@@ -285,8 +285,7 @@ HWND pick(HWND top, const std::vector<HWND>& windows, const Selector& sel, Class
             case Selector::Kind::Caption:
                 if (textOf(h) == sel.caption && seen++ == sel.n) return h;
                 break;
-            case Selector::Kind::Self:
-                break;
+            case Selector::Kind::Self: break;
         }
     }
     return nullptr;
@@ -590,11 +589,8 @@ LPARAM keyLParam(UINT vk, bool up) {
         case VK_PRIOR:
         case VK_NEXT:
         case VK_INSERT:
-        case VK_DELETE:
-            l |= (LPARAM)1 << 24;
-            break;
-        default:
-            break;
+        case VK_DELETE: l |= (LPARAM)1 << 24; break;
+        default: break;
     }
     if (up) l |= ((LPARAM)1 << 30) | ((LPARAM)1 << 31);
     return l;

@@ -514,9 +514,7 @@ TEST(MainLayout, CaptionsFitTheirControlsAtTheEstimatedWidth) {
                 EXPECT_GE(row.rect.height, lines * kLineTwips + kBoxPadTwips) << lines << " lines";
                 break;
             }
-            case Kind::Label:
-                EXPECT_GE(row.rect.height, linesFor(row.caption, row.rect.width, 0) * kLineTwips);
-                break;
+            case Kind::Label: EXPECT_GE(row.rect.height, linesFor(row.caption, row.rect.width, 0) * kLineTwips); break;
             case Kind::Button:
                 EXPECT_LE(static_cast<int>(row.caption.size()) * kCharTwips + kButtonPadTwips, row.rect.width);
                 break;
@@ -525,8 +523,7 @@ TEST(MainLayout, CaptionsFitTheirControlsAtTheEstimatedWidth) {
                     EXPECT_LE(static_cast<int>(row.caption.size()) * kCharTwips + kFramePadTwips, row.rect.width);
                 }
                 break;
-            default:
-                EXPECT_EQ(row.caption, "");
+            default: EXPECT_EQ(row.caption, "");
         }
     }
 }

@@ -186,15 +186,9 @@ TEST(MaskedEdit, NoSequenceOfEditsLeavesTheMask) {
     MaskedEdit m("mskEdRunHours", kMask);
     for (int step = 0; step < 20000; ++step) {
         switch (random() % 7) {
-            case 0:
-                m.setSelection(static_cast<int>(random() % 17) - 2, static_cast<int>(random() % 17) - 2);
-                break;
-            case 1:
-                m.backspace();
-                break;
-            case 2:
-                m.deleteForward();
-                break;
+            case 0: m.setSelection(static_cast<int>(random() % 17) - 2, static_cast<int>(random() % 17) - 2); break;
+            case 1: m.backspace(); break;
+            case 2: m.deleteForward(); break;
             case 3: {
                 std::string s;
                 for (unsigned n = random() % 16; n > 0; --n) s += alphabet[random() % alphabet.size()];
@@ -204,9 +198,7 @@ TEST(MaskedEdit, NoSequenceOfEditsLeavesTheMask) {
                     m.setText(s);
                 break;
             }
-            default:
-                m.typeChar(alphabet[random() % alphabet.size()]);
-                break;
+            default: m.typeChar(alphabet[random() % alphabet.size()]); break;
         }
         ASSERT_TRUE(inMask(m)) << "after step " << step;
     }

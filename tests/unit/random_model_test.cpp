@@ -123,12 +123,8 @@ const EventRow kEvents[] = {
          ui::TextBox* t = x.reachable(x.texts);
          if (!t) return "";
          switch (x.rng.below(10)) {
-             case 0:
-                 t->setText(dropLastChar(t->text()));
-                 return "backspace in " + t->name();
-             case 1:
-                 t->setText("");
-                 return "clear " + t->name();
+             case 0: t->setText(dropLastChar(t->text())); return "backspace in " + t->name();
+             case 1: t->setText(""); return "clear " + t->name();
              case 2: {
                  std::string pasted = randomText(x, kKeys, 6);
                  t->setText(t->text() + pasted);
@@ -180,9 +176,7 @@ const EventRow kEvents[] = {
                  m.keyUp(kKeyV);
                  return "mask paste '" + pasted + "'";
              }
-             case 5:
-                 m.keyUp(kEnter);
-                 return "mask enter";
+             case 5: m.keyUp(kEnter); return "mask enter";
              case 6: {
                  // A whole window typed from the start, often near or equal to an ordered one.
                  const int start = x.rng.below(24 * 60);

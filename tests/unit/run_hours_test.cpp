@@ -35,9 +35,7 @@ struct Loaded : AppFixture {
                     field.deleteForward();
                     field.keyUp(0x2E);
                     break;
-                case '\r':
-                    field.keyUp(13);
-                    break;
+                case '\r': field.keyUp(13); break;
                 default:
                     field.typeChar(k);
                     field.keyUp(k);

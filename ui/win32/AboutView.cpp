@@ -153,20 +153,14 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             switch (LOWORD(wp)) {
                 case IDOK:
-                case IDCANCEL:
-                    close();
-                    return 0;  // Enter and Esc both close the box
-                case kSysInfoId:
-                    options::StartSysInfo(platform_);
-                    return 0;
+                case IDCANCEL: close(); return 0;  // Enter and Esc both close the box
+                case kSysInfoId: options::StartSysInfo(platform_); return 0;
                 case kEmailId:
                     if (HIWORD(wp) == STN_CLICKED) platform_.shellOpen(ui::mailLink());
                     return 0;
             }
             break;
-        case WM_MOUSEMOVE:
-            setHover(false);
-            break;
+        case WM_MOUSEMOVE: setHover(false); break;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == email_) {
                 SetTextColor(reinterpret_cast<HDC>(wp), hover_ ? RGB(0, 0, 255) : RGB(0, 0, 0));
@@ -174,12 +168,8 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
             break;
-        case WM_DPICHANGED:
-            dpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
-            return 0;
-        case WM_CLOSE:
-            close();
-            return 0;
+        case WM_DPICHANGED: dpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
+        case WM_CLOSE: close(); return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
             email_ = separator_ = nullptr;

@@ -173,12 +173,8 @@ private:
                         DefSubclassProc(h, WM_COPY, 0, 0);  // a cut copies first, then blanks the digits
                         synced(it).deleteForward();
                         return 0;
-                    case WM_CLEAR:
-                        synced(it).deleteForward();
-                        return 0;
-                    case WM_PASTE:
-                        paste(it, synced(it));
-                        return 0;
+                    case WM_CLEAR: synced(it).deleteForward(); return 0;
+                    case WM_PASTE: paste(it, synced(it)); return 0;
                     case WM_KEYUP: {
                         LRESULT r = DefSubclassProc(h, msg, wp, lp);
                         synced(it).keyUp(static_cast<int>(wp));
@@ -290,26 +286,16 @@ const ControlKind& controlKind(ui::Kind kind) {
     static const Calendar calendar;
     static const TabStrip tabStrip;
     switch (kind) {
-        case ui::Kind::Label:
-            return label;
-        case ui::Kind::Frame:
-            return frame;
-        case ui::Kind::Button:
-            return button;
-        case ui::Kind::CheckBox:
-            return checkBox;
-        case ui::Kind::Option:
-            return option;
-        case ui::Kind::TextBox:
-            return textBox;
-        case ui::Kind::MaskedEdit:
-            return maskedEdit;
-        case ui::Kind::Slider:
-            return slider;
-        case ui::Kind::Calendar:
-            return calendar;
-        case ui::Kind::TabStrip:
-            return tabStrip;
+        case ui::Kind::Label: return label;
+        case ui::Kind::Frame: return frame;
+        case ui::Kind::Button: return button;
+        case ui::Kind::CheckBox: return checkBox;
+        case ui::Kind::Option: return option;
+        case ui::Kind::TextBox: return textBox;
+        case ui::Kind::MaskedEdit: return maskedEdit;
+        case ui::Kind::Slider: return slider;
+        case ui::Kind::Calendar: return calendar;
+        case ui::Kind::TabStrip: return tabStrip;
     }
     throw std::logic_error("no adapter for a control kind");
 }

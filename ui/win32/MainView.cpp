@@ -437,9 +437,7 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             if (onClosing) onClosing();
             DestroyWindow(hwnd_);
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
@@ -469,9 +467,7 @@ LRESULT CALLBACK MainView::gapHostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, U
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_KEYDOWN:
-        case WM_KEYUP:
-            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-            break;
+        case WM_KEYUP: RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW); break;
     }
     return result;
 }
