@@ -15,11 +15,7 @@ using W = ui::MainWindow;
 
 constexpr std::string_view kCopyPrefix = " /COPY:";
 
-struct Flag {
-    ControlOf<ui::CheckBox> box;
-    slots::Slot slot;
-    std::string_view letter;
-};
+using Flag = SlotRow<ui::CheckBox>;  // the text is the flag's letter
 
 // Every box but data, which also drives timestamps.
 constexpr Flag kLetterFlags[] = {
@@ -39,8 +35,8 @@ void recomputePrefix(SwitchSlots& s) {
 }
 
 void applyLetter(Context& c, const Flag& f) {
-    if (f.box(c.w).checked()) {
-        c.s.*f.slot = std::string(f.letter);
+    if (f.control(c.w).checked()) {
+        c.s.*f.slot = std::string(f.text);
         c.s.CopyPrefix = std::string(kCopyPrefix);
         return;
     }
@@ -64,7 +60,7 @@ void chkData_Click(Context& c) {
 
 void wireCopyFlags(Context& c) {
     c.w.chkData.onClick = [&c] { chkData_Click(c); };
-    for (const Flag& f : kLetterFlags) f.box(c.w).onClick = [&c, &f] { applyLetter(c, f); };
+    for (const Flag& f : kLetterFlags) f.control(c.w).onClick = [&c, &f] { applyLetter(c, f); };
 }
 
 }  // namespace options

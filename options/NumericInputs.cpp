@@ -43,11 +43,7 @@ constexpr ValueField kSizeFields[] = {
 };
 
 // An exclusion list, in the engine's own syntax.
-struct ListField {
-    ControlOf<ui::TextBox> field;
-    slots::Slot slot;
-    std::string_view switchText;
-};
+using ListField = SlotRow<ui::TextBox>;
 
 constexpr ListField kListFields[] = {
     {[](W& w) -> ui::TextBox& { return w.txtDirExclName; }, &SwitchSlots::ExcludeDirsSwitch, " /XD "},
@@ -122,7 +118,7 @@ void sldWait_Scroll(Context& c) {
 }
 
 // Exclusion lists are passed on whole when the field is left.
-void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.switchText, f.field(c.w).text()); }
+void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.text, f.control(c.w).text()); }
 
 }  // namespace
 
@@ -138,7 +134,7 @@ void wireNumericInputs(Context& c) {
     c.w.sldRetry.onScroll = [&c] { sldRetry_Scroll(c); };
     c.w.sldRetry.onMouseUp = [&c] { setRetry(c); };
     c.w.sldWait.onScroll = [&c] { sldWait_Scroll(c); };
-    for (const ListField& f : kListFields) f.field(c.w).onLostFocus = [&c, &f] { listLostFocus(c, f); };
+    for (const ListField& f : kListFields) f.control(c.w).onLostFocus = [&c, &f] { listLostFocus(c, f); };
 }
 
 }  // namespace options

@@ -3,6 +3,8 @@
 // its controls, and attaches its own rows; wireRules attaches every family.
 #pragma once
 
+#include <string_view>
+
 #include "platform/Platform.h"
 #include "slots/SwitchSlots.h"
 #include "ui/MainWindow.h"
@@ -20,6 +22,15 @@ struct Context {
 // member cannot name.
 template <class T>
 using ControlOf = T& (*)(ui::MainWindow&);
+
+// The commonest row of the rule tables: a control whose state puts one text (a switch, or a
+// letter of one) into one slot.
+template <class T>
+struct SlotRow {
+    ControlOf<T> control;
+    slots::Slot slot;
+    std::string_view text;
+};
 
 // Attaches every option rule to its control's event. The context must outlive the window.
 void wireRules(Context&);

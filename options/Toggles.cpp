@@ -14,11 +14,7 @@ using platform::Icon;
 using slots::SwitchSlots;
 using W = ui::MainWindow;
 
-struct Toggle {
-    ControlOf<ui::CheckBox> box;
-    slots::Slot slot;
-    std::string_view switchText;
-};
+using Toggle = SlotRow<ui::CheckBox>;
 
 constexpr Toggle kToggles[] = {
     // Logging Options
@@ -57,7 +53,7 @@ constexpr std::string_view kMirrorText =
     "THEY WILL BE DELETED FROM THE DESTINATION AND VICE VERSA!";
 
 void applyToggle(Context& c, const Toggle& t) {
-    c.s.*t.slot = t.box(c.w).checked() ? std::string(t.switchText) : std::string();
+    c.s.*t.slot = t.control(c.w).checked() ? std::string(t.text) : std::string();
 }
 
 // The warning informs and cannot be refused; the switch is set once it is dismissed.
@@ -73,7 +69,7 @@ void chkMir_Click(Context& c) {
 }  // namespace
 
 void wireToggles(Context& c) {
-    for (const Toggle& t : kToggles) t.box(c.w).onClick = [&c, &t] { applyToggle(c, t); };
+    for (const Toggle& t : kToggles) t.control(c.w).onClick = [&c, &t] { applyToggle(c, t); };
     c.w.chkMir.onClick = [&c] { chkMir_Click(c); };
 }
 
