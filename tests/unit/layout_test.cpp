@@ -236,7 +236,9 @@ std::size_t position(std::string_view name, int index = -1) {
 }
 
 std::string label(const LayoutRow& row) {
-    return std::string(row.name) + (row.index >= 0 ? "(" + std::to_string(row.index) + ")" : "");
+    std::string s(row.name);
+    if (row.index >= 0) s.append("(").append(std::to_string(row.index)).append(")");
+    return s;
 }
 
 bool overlap(const Rect& a, const Rect& b) {
