@@ -4,12 +4,76 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/Utf.h"
 #include "ui/AccessibleNames.h"
+#include "ui/win32/ControlKinds.h"
 
 namespace win32 {
+
+namespace {
+
+constexpr UINT_PTR kLinkSubclassId = 0x4C4B;  // apart from the hover subclass the link may have
+
+bool clicksLink(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
+
+void drawFocus(HWND h, HDC dc) {
+    if (GetFocus() != h || (SendMessageW(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
+    const std::wstring text = windowText(h);
+    RECT client{}, r{};
+    GetClientRect(h, &client);
+    r.right = client.right;
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    // A pixel of room round the text, within the control.
+    r.right = std::min(r.right + 2, client.right);
+    r.bottom = std::min(r.bottom + 2, client.bottom);
+    DrawFocusRect(dc, &r);
+}
+
+LRESULT CALLBACK linkProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    switch (msg) {
+        case WM_GETDLGCODE: {
+            // Enter and Space are the link's, not the dialog's (Enter would press the default button).
+            const auto* m = reinterpret_cast<const MSG*>(lp);
+            const LRESULT code = DefSubclassProc(h, msg, wp, lp);
+            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && clicksLink(m->wParam))
+                return code | DLGC_WANTMESSAGE;
+            return code;
+        }
+        case WM_KEYDOWN:
+            if (!clicksLink(wp)) break;
+            // A held key repeats; the link opens once.
+            if (!(lp & 0x40000000))
+                SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED),
+                             reinterpret_cast<LPARAM>(h));
+            return 0;
+        case WM_CHAR:
+            if (clicksLink(wp)) return 0;
+            break;
+        case WM_PAINT: {
+            // The focus rectangle is drawn into the same painting, so that it is inverted exactly
+            // once wherever the text is drawn afresh.
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(h, &ps);
+            DefSubclassProc(h, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+            drawFocus(h, dc);
+            EndPaint(h, &ps);
+            return 0;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE:
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+}  // namespace
 
 Accessibility::~Accessibility() {
     if (services_) services_->Release();
@@ -96,5 +160,7 @@ void Accessibility::clearNames() {
     for (const auto& [row, h] : named_)
         services_->ClearHwndProps(h, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
 }
+
+void makeKeyboardLink(HWND label) { SetWindowSubclass(label, linkProc, kLinkSubclassId, 0); }
 
 }  // namespace win32

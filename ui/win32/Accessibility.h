@@ -1,5 +1,6 @@
-// What a screen reader needs beyond what the controls show: the names of the names table given
-// the Win32 way (a hidden label, a window text, a tooltip and an accessible name).
+// What a screen reader and a keyboard user need beyond what the controls show: the names of the
+// names table given the Win32 way (a hidden label, a window text, a tooltip and an accessible
+// name), and a label that works as a link from the keyboard too.
 #pragma once
 
 #include <windows.h>
@@ -48,5 +49,10 @@ private:
     bool namesTried_ = false;
     bool comJoined_ = false;  // CoInitializeEx succeeded, so CoUninitialize is owed
 };
+
+// A static control made a link a keyboard reaches (it needs WS_TABSTOP and SS_NOTIFY): Enter and
+// Space click it as the mouse does, and it draws the focus rectangle round its text while it has
+// the focus. Not focused, it looks as before.
+void makeKeyboardLink(HWND label);
 
 }  // namespace win32
