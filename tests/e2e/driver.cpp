@@ -1624,34 +1624,31 @@ std::wstring labelName(HWND h) {
     return L"";
 }
 
-// What the system's own accessibility layer (oleacc) calls the control when a reader asks, the
-// window first as a reader does; "?" where there is no such layer to ask.
-std::wstring msaaName(HWND top, HWND h) {
+// What the system's own accessibility layer (oleacc) calls a window when a reader asks; "?" where
+// there is no such layer to ask.
+std::wstring msaaName(HWND h) {
     static win32::LazyModule oleacc(L"oleacc.dll"), oleaut32(L"oleaut32.dll");
     auto fromWindow = oleacc.function<decltype(::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
     auto freeString = oleaut32.function<decltype(::SysFreeString)>("SysFreeString");
-    if (!fromWindow || !freeString) return L"?";
-    auto ask = [&](HWND w) -> std::wstring {
-        IAccessible* acc = nullptr;
-        if (FAILED(fromWindow(w, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), (void**)&acc)) || !acc)
-            return L"?";
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        std::wstring text = SUCCEEDED(acc->get_accName(self, &name)) && name ? name : L"";
-        if (name) freeString(name);
-        acc->Release();
-        return text;
-    };
-    ask(top);
-    return ask(h);
+    IAccessible* acc = nullptr;
+    if (!fromWindow || !freeString ||
+        FAILED(fromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), (void**)&acc)) || !acc)
+        return L"?";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text = SUCCEEDED(acc->get_accName(self, &name)) && name ? name : L"";
+    if (name) freeString(name);
+    acc->Release();
+    return text;
 }
 
 // Every shown edit box, slider, calendar and date picker of the window with the name the label
 // rule gives it, what oleacc calls it, and a calendar's own text; fails naming those without one.
 int cmdNames(const Args& a) {
     Target t = windowArg(a);
+    msaaName(t.top);  // a reader asks the window before its controls
     int unnamed = 0;
     for (HWND h : descendants(t.top)) {
         const std::wstring cls = className(h);
@@ -1661,7 +1658,7 @@ int cmdNames(const Args& a) {
               sameNoCase(cls, DATETIMEPICK_CLASSW)))
             continue;
         const std::wstring name = labelName(h);
-        print(ordinalName(t.top, h) + L" " + quoted(name) + L" msaa=" + quoted(msaaName(t.top, h)) +
+        print(ordinalName(t.top, h) + L" " + quoted(name) + L" msaa=" + quoted(msaaName(h)) +
               (calendar ? L" text=" + quoted(controlText(h)) : L"") + L"\n");
         if (name.empty()) {
             report(L"no name: " + ordinalName(t.top, h) + L"\n");
