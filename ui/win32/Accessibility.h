@@ -30,8 +30,8 @@ public:
     // Every message of the window and its pages. Most runs need neither tooltips nor accessible
     // names, and both cost start-up time (the names load COM), so the pointer's first visit to a
     // button with a tooltip brings up the tooltips (the button's parent hears of it first, in
-    // WM_SETCURSOR), and the first question of an accessibility client (WM_GETOBJECT, which a
-    // reader asks the window before its controls) the names.
+    // WM_SETCURSOR), and the first question of an accessibility client the names (WM_GETOBJECT,
+    // which a reader sends the window when it comes to the front, before it asks the controls).
     void message(HWND window, HWND to, UINT msg, WPARAM);
 
 private:
