@@ -25,6 +25,7 @@
 #endif
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/LazyModule.h"
 #include "ui/win32/Gdi.h"
 
 namespace {
@@ -1601,6 +1603,114 @@ int cmdMisplaced(const Args& a) {
     return 0;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Names a screen reader gives
+
+// The name an edit box, slider, calendar or date picker is given by the label rule: the text of
+// the nearest label or group box before it among its siblings (shown or not), unless a shown
+// control that Tab stops at comes first. Empty when it has none.
+std::wstring labelName(HWND h) {
+    for (HWND p = GetWindow(h, GW_HWNDPREV); p; p = GetWindow(p, GW_HWNDPREV)) {
+        const LONG style = GetWindowLongW(p, GWL_STYLE);
+        const std::wstring cls = className(p);
+        if (sameNoCase(cls, L"Static") || (sameNoCase(cls, L"Button") && (style & BS_TYPEMASK) == BS_GROUPBOX))
+            return controlText(p);
+        if ((style & WS_VISIBLE) && (style & WS_TABSTOP)) return L"";
+    }
+    return L"";
+}
+
+// What the system's own accessibility layer (oleacc) calls a window when a reader asks; "?" where
+// there is no such layer to ask.
+std::wstring msaaName(HWND h) {
+    static win32::LazyModule oleacc(L"oleacc.dll"), oleaut32(L"oleaut32.dll");
+    auto fromWindow = oleacc.function<decltype(::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
+    auto freeString = oleaut32.function<decltype(::SysFreeString)>("SysFreeString");
+    IAccessible* acc = nullptr;
+    if (!fromWindow || !freeString ||
+        FAILED(fromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), (void**)&acc)) || !acc)
+        return L"?";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text = SUCCEEDED(acc->get_accName(self, &name)) && name ? name : L"";
+    if (name) freeString(name);
+    acc->Release();
+    return text;
+}
+
+// Every shown edit box, slider, calendar and date picker of the window with the name the label
+// rule gives it, what oleacc calls it, and a calendar's own text; fails naming those without one.
+int cmdNames(const Args& a) {
+    Target t = windowArg(a);
+    msaaName(t.top);  // a reader asks the window before its controls
+    int unnamed = 0;
+    for (HWND h : descendants(t.top)) {
+        const std::wstring cls = className(h);
+        const bool calendar = sameNoCase(cls, MONTHCAL_CLASSW);
+        if (!IsWindowVisible(h) ||
+            !(calendar || sameNoCase(cls, L"Edit") || sameNoCase(cls, TRACKBAR_CLASSW) ||
+              sameNoCase(cls, DATETIMEPICK_CLASSW)))
+            continue;
+        const std::wstring name = labelName(h);
+        print(ordinalName(t.top, h) + L" " + quoted(name) + L" msaa=" + quoted(msaaName(h)) +
+              (calendar ? L" text=" + quoted(controlText(h)) : L"") + L"\n");
+        if (name.empty()) {
+            report(L"no name: " + ordinalName(t.top, h) + L"\n");
+            ++unnamed;
+        }
+    }
+    if (unnamed) fail(std::to_wstring(unnamed) + L" inputs without a name");
+    return 0;
+}
+
+// The visible tooltip of a process, or null.
+HWND shownTooltip(DWORD pid) {
+    for (HWND top : topLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(top, &owner);
+        if (owner == pid && IsWindowVisible(top) && sameNoCase(className(top), TOOLTIPS_CLASSW)) return top;
+    }
+    return nullptr;
+}
+
+// Moves the mouse pointer as a person does, to a point on the screen.
+void movePointer(int x, int y) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+}
+
+// Rests the mouse pointer on the control and prints the text of the tooltip the program shows for
+// it; the pointer starts and ends in the screen's far corner, so no other tip is taken for it and
+// none is left showing.
+int cmdTooltip(const Args& a) {
+    need(a, 2, L"<title> <selector> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Target t = findClickable(a[0], parseSelector(a[1]), ms);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(t.top, &pid);
+    const int cornerX = GetSystemMetrics(SM_CXSCREEN) - 1, cornerY = GetSystemMetrics(SM_CYSCREEN) - 1;
+    movePointer(cornerX, cornerY);
+    if (!pollUntil(ms, [&] { return !shownTooltip(pid); })) fail(L"a tooltip stays shown with the pointer away");
+    RECT r{};
+    GetWindowRect(t.ctrl, &r);
+    // Two moves: the first may be what makes the program set its tooltips up.
+    for (int dx : {-2, 0}) {
+        movePointer((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2);
+        settle(t.ctrl, 1);
+    }
+    HWND tip = pollUntil(ms, [&] { return shownTooltip(pid); });
+    if (!tip) fail(L"no tooltip shows for " + a[1] + L" within " + std::to_wstring(ms) + L" ms");
+    print(controlText(tip));
+    movePointer(cornerX, cornerY);
+    return 0;
+}
+
 // Tells a window that its DPI changed, as Windows does when it moves to a monitor of another
 // scale (Wine never sends it by itself): the new DPI, and the suggested rectangle (its place
 // now, its size scaled from the old DPI to the new) written into the program's memory.
@@ -1660,6 +1770,8 @@ const Command kCommands[] = {
     {L"expect-sel", cmdExpectSel, L"<title> <sel> <start> <end> [ms]  wait until the edit selection is so"},
     {L"tree-choose", cmdTreeChoose, L"<title> <sel> <A > B > C> [ms]   go to that tree item with the arrow keys"},
     {L"type-each", cmdTypeEach, L"<title> <sel> <text> [ms]       type, each key up once the text changed"},
+    {L"names", cmdNames, L"<title> [ms]                       inputs with their names; fails if one has none"},
+    {L"tooltip", cmdTooltip, L"<title> <sel> [ms]               rest the pointer on it, print its tooltip's text"},
 };
 
 void printUsage() {

@@ -8,6 +8,7 @@
 #include "platform/win32/Utf.h"
 #include "ui/AboutBox.h"
 #include "ui/MainLayout.h"
+#include "ui/win32/Accessibility.h"
 #include "ui/win32/Dpi.h"
 
 namespace win32 {
@@ -67,7 +68,7 @@ void AboutView::open(HWND owner) {
         if (row.name == "lblDescription") text = widen(texts.description);
         if (row.name == "lblEmail") {
             text = widen(texts.email);
-            s |= SS_NOTIFY;
+            s |= SS_NOTIFY | WS_TABSTOP;
             id = kEmailId;
         }
         if (row.name == "cmdOK") {
@@ -84,6 +85,7 @@ void AboutView::open(HWND owner) {
         if (row.name == "lblEmail") {
             email_ = h;
             SetWindowSubclass(h, emailProc, 1, reinterpret_cast<DWORD_PTR>(this));
+            makeKeyboardLink(h);
         }
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
         if (row.name == "picIcon")

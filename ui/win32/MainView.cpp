@@ -146,9 +146,11 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     const bool gapBox = isGapBox(row, before ? before->row : nullptr);
     const HWND checkHwnd = gapBox ? before->hwnd : nullptr;  // the check box whose caption holds it
     RECT r = layoutRect(row, before);
+    accessibility_.labelBefore(row, parent, instance_);
     HWND h = CreateWindowExW(kind.exStyle(), kind.windowClass(), kind.captioned() ? widen(row.caption).c_str() : L"",
                              style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    accessibility_.made(row, h);
     const Item& item = items_.emplace_back(Item{&row, control, h});
     byControl_.emplace(control, items_.size() - 1);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
@@ -392,6 +394,7 @@ bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
 }
 
 LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    accessibility_.message(hwnd_, h, msg, wp);
     LRESULT result = 0;
     if (handleChildMessage(msg, wp, lp, result)) return result;
     if (h != hwnd_) return DefWindowProcW(h, msg, wp, lp);  // a page

@@ -12,6 +12,7 @@
 #include "app/App.h"
 #include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
+#include "ui/win32/Accessibility.h"
 #include "ui/win32/ControlKinds.h"
 #include "ui/win32/Gdi.h"
 #include "ui/win32/Window.h"
@@ -84,6 +85,7 @@ private:
     bool aboutWasActive_ = false;
     HWND savedFocus_ = nullptr;
     bool firstActivationDone_ = false;
+    Accessibility accessibility_;
 };
 
 }  // namespace win32
