@@ -21,12 +21,9 @@ std::string where(const LayoutRow& row) { return std::string(row.name) + "(" + s
 bool takesTab(const LayoutRow& r) {
     switch (r.kind) {
         case Kind::Label:
-        case Kind::Frame:
-            return false;
-        case Kind::Option:
-            return r.index <= 0;
-        default:
-            return true;
+        case Kind::Frame: return false;
+        case Kind::Option: return r.index <= 0;
+        default: return true;
     }
 }
 
@@ -97,8 +94,7 @@ TEST(AccessibleNames, EveryControlWithNothingToBeNamedByHasAName) {
                     EXPECT_EQ(n->by, NameBy::RowLabel);
                 }
                 break;
-            default:
-                EXPECT_EQ(n, nullptr);
+            default: EXPECT_EQ(n, nullptr);
         }
         if (n) {
             EXPECT_FALSE(accessibleName(row).empty());

@@ -66,9 +66,7 @@ LRESULT CALLBACK linkProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWOR
         }
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE:
-            InvalidateRect(h, nullptr, TRUE);
-            break;
+        case WM_UPDATEUISTATE: InvalidateRect(h, nullptr, TRUE); break;
     }
     return DefSubclassProc(h, msg, wp, lp);
 }
