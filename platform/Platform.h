@@ -72,6 +72,9 @@ public:
     // so a failure never leaves a half-written file. nullopt when written, else the system's
     // error text.
     virtual std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Whether the system's high-contrast mode is on: the user has chosen colours of their own, and
+    // every program is to draw in them instead of fixed ones.
+    virtual bool highContrast() = 0;
     // Ends the program at once; nothing is saved and no window is unloaded.
     virtual void endProgram() = 0;
 };

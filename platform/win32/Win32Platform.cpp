@@ -456,6 +456,13 @@ std::optional<std::string> Win32Platform::replaceFile(const std::string& path, c
     return {};
 }
 
+bool Win32Platform::highContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+        (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 void Win32Platform::endProgram() { ExitProcess(0); }
 
 }  // namespace win32

@@ -38,6 +38,7 @@ public:
     bool isLocaleNumber(const std::string& text) override;
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
     std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override;
+    bool highContrast() override;
     [[noreturn]] void endProgram() override;
 
 private:

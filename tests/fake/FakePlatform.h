@@ -32,6 +32,7 @@ public:
     std::deque<std::string> folderAnswers;
     std::string startError;
     std::map<std::string, std::uint64_t> files;  // path -> length
+    bool highContrastOn = false;
     std::map<std::string, platform::RegistryValue> registry;  // "key\\value" -> value
     platform::Date date{2026, 12, 7};
     std::string shortDate = "12/7/2026";
@@ -99,6 +100,7 @@ public:
         written[path] = bytes;
         return std::nullopt;
     }
+    bool highContrast() override { return highContrastOn; }
     void endProgram() override { ended = true; }
 };
 

@@ -12,6 +12,7 @@
 #include "platform/win32/Utf.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/DrawnText.h"
+#include "ui/win32/SystemColours.h"
 
 namespace win32 {
 
@@ -304,6 +305,13 @@ void MainView::moveFocusOff(const ui::Control& c, HWND h) {
     SetFocus(to && to != h ? to : hwnd_);
 }
 
+// The colour rules ask for the mode and the colours at every paint; the brushes of the old
+// colours go.
+void MainView::coloursChanged() {
+    brushes_.clear();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void MainView::controlChanged(ui::Control& c) {
     for (const auto& p : ui::mainPages()) {
         if (&w_.page(p.id) != &c) continue;
@@ -378,12 +386,15 @@ bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC: {
             Item* it = itemOf(reinterpret_cast<HWND>(lp));
-            const COLORREF colour = it ? it->control->backColour() : 0;
-            if (!it || !controlKind(it->row->kind).coloured() || colour == 0) return false;
+            if (!it || !controlKind(it->row->kind).coloured()) return false;
+            const auto paint = ui::boxPaint(app_.platform, it->control->backColour(), systemColours());
+            if (!paint) return false;
             // Colours are kept as 0xBBGGRR, as COLORREF is.
-            auto found = brushes_.find(colour);
-            if (found == brushes_.end()) found = brushes_.emplace(colour, Brush(CreateSolidBrush(colour))).first;
-            SetBkColor(reinterpret_cast<HDC>(wp), colour);
+            auto found = brushes_.find(paint->background);
+            if (found == brushes_.end())
+                found = brushes_.emplace(paint->background, Brush(CreateSolidBrush(paint->background))).first;
+            SetTextColor(reinterpret_cast<HDC>(wp), paint->text);
+            SetBkColor(reinterpret_cast<HDC>(wp), paint->background);
             result = reinterpret_cast<LRESULT>(found->second.get());
             return true;
         }
@@ -432,6 +443,14 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             placeAll();
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+            // The common controls hear of it only from their parent.
+            for (const Item& it : items_) SendMessageW(it.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+            coloursChanged();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETHIGHCONTRAST) coloursChanged();
+            break;
         case WM_CLOSE:
             app_.Form_Unload();
             if (onClosing) onClosing();

@@ -67,6 +67,8 @@ private:
     Item* itemOf(HWND from);
     void focusFirstControl();
     void moveFocusOff(const ui::Control& c, HWND h);
+    // The system's colours or its high-contrast mode changed: every control is drawn again.
+    void coloursChanged();
 
     app::App& app_;
     ui::MainWindow& w_;
