@@ -57,6 +57,7 @@ public:
     // Length in bytes; nullopt when the file is missing or cannot be read.
     virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    virtual bool folderExists(const std::string& path) = 0;
     // Folder of the running executable, without a trailing backslash except for a drive root.
     virtual std::string programFolder() = 0;
     // A value under HKEY_LOCAL_MACHINE, opened for reading; nullopt when key or value is missing.

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/win32/LazyModule.h"
@@ -28,6 +32,7 @@ public:
     void shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    bool folderExists(const std::string& path) override;
     std::string programFolder() override;
     // Text values (REG_SZ, REG_EXPAND_SZ) come back as UTF-8 without their terminating NUL;
     // other types as the raw bytes.
@@ -41,6 +46,12 @@ public:
     bool highContrast() override;
     [[noreturn]] void endProgram() override;
 
+    // The shell completes folder names in the edit box as the user types. Loads the shell's
+    // libraries and joins COM, so it is called only once the user starts typing there.
+    void completeFolderNames(HWND edit);
+    // The paths of a drop (WM_DROPFILES); the drop is released.
+    std::vector<std::string> droppedPaths(HDROP);
+
 private:
     HWND owner() const noexcept;
     // Joins a single-threaded COM apartment once; the shell's dialogs and verbs need one.
@@ -49,6 +60,7 @@ private:
     HWND owner_ = nullptr;
     LazyModule comdlg32_{L"comdlg32.dll"};
     LazyModule shell32_{L"shell32.dll"};
+    LazyModule shlwapi_{L"shlwapi.dll"};
     LazyModule ole32_{L"ole32.dll"};
     LazyModule oleaut32_{L"oleaut32.dll"};
     bool comTried_ = false;

@@ -36,7 +36,8 @@ bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
 
 }  // namespace
 
-MainView::MainView(app::App& app) : app_(app), w_(app.window) {
+MainView::MainView(app::App& app, Win32Platform& platform)
+    : app_(app), w_(app.window), folderBoxes_(app.window, platform) {
     // Items are never moved: rules run while a handler still holds one, and a subclassed
     // control holds its own as its reference data.
     items_.reserve(ui::mainLayout().size());
@@ -147,13 +148,15 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     const bool gapBox = isGapBox(row, before ? before->row : nullptr);
     const HWND checkHwnd = gapBox ? before->hwnd : nullptr;  // the check box whose caption holds it
     RECT r = layoutRect(row, before);
-    HWND h = CreateWindowExW(kind.exStyle(), kind.windowClass(), kind.captioned() ? widen(row.caption).c_str() : L"",
-                             style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+    HWND h = CreateWindowExW(kind.exStyle() | folderBoxes_.exStyle(*control), kind.windowClass(),
+                             kind.captioned() ? widen(row.caption).c_str() : L"", style, r.left, r.top,
+                             r.right - r.left, r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     const Item& item = items_.emplace_back(Item{&row, control, h});
     byControl_.emplace(control, items_.size() - 1);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
     kind.setUp(item, dpi_);
+    folderBoxes_.attach(item);
     // A kind that takes the size it needs can tell it only once it exists.
     if (RECT fitted = kind.fit(h, r); !EqualRect(&fitted, &r))
         SetWindowPos(h, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,

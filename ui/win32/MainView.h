@@ -12,7 +12,9 @@
 #include "app/App.h"
 #include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
+#include "platform/win32/Win32Platform.h"
 #include "ui/win32/ControlKinds.h"
+#include "ui/win32/FolderBoxes.h"
 #include "ui/win32/Gdi.h"
 #include "ui/win32/Window.h"
 
@@ -20,7 +22,7 @@ namespace win32 {
 
 class MainView final : public Window, public ui::MainWindowObserver {
 public:
-    explicit MainView(app::App&);
+    MainView(app::App&, Win32Platform&);
     ~MainView() override;
 
     // Creates the window (tab strip, bottom row, General page), sizes and centres it.
@@ -77,6 +79,7 @@ private:
     Font font_, fixedFont_;
     ui::LayoutScale scale_{96, ui::kDesignFont};
     std::map<COLORREF, Brush> brushes_;
+    FolderBoxes folderBoxes_;
     std::vector<Item> items_;  // index + 100 is the control id
     std::multimap<const ui::Control*, size_t> byControl_;
     HWND pages_[ui::kPageCount] = {};

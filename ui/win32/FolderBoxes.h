@@ -1,0 +1,43 @@
+// The source and destination boxes: a folder dropped on one from Explorer goes in it, and the
+// shell offers folder names as the user types. The shell is loaded for neither before it is
+// needed: a box takes drops through its window style alone, and the completion joins a box at the
+// first key pressed in it, never at start-up.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "platform/win32/Win32Platform.h"
+#include "ui/MainWindow.h"
+#include "ui/win32/ControlKinds.h"
+
+namespace win32 {
+
+class FolderBoxes {
+public:
+    FolderBoxes(ui::MainWindow& w, Win32Platform& p) : w_(w), platform_(p) {}
+    FolderBoxes(const FolderBoxes&) = delete;
+    FolderBoxes& operator=(const FolderBoxes&) = delete;
+
+    // Extended styles that a control's window adds to its kind's: a folder box accepts files.
+    DWORD exStyle(const ui::Control&) const;
+    // Every control once its window is made; a folder box is subclassed, others are left alone.
+    void attach(const Item&);
+
+private:
+    struct Box {
+        FolderBoxes* owner = nullptr;
+        const Item* item = nullptr;
+        bool completing = false;
+    };
+    // ref: the box.
+    static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    ui::MainWindow& w_;
+    Win32Platform& platform_;
+    std::array<Box, 2> boxes_{};  // never moved: each box's subclass holds its own
+    size_t attached_ = 0;
+};
+
+}  // namespace win32
