@@ -477,22 +477,24 @@ void Win32Platform::completeFolderNames(HWND edit) {
         complete(edit, SHACF_FILESYS_DIRS);
 }
 
-std::vector<std::string> Win32Platform::droppedPaths(HDROP drop) {
-    std::vector<std::string> paths;
+Win32Platform::Drop Win32Platform::takeDrop(HDROP drop) {
+    Drop d;
     auto query = shell32_.function<decltype(::DragQueryFileW)>("DragQueryFileW");
+    auto point = shell32_.function<decltype(::DragQueryPoint)>("DragQueryPoint");
     auto finish = shell32_.function<decltype(::DragFinish)>("DragFinish");
     const UINT count = query ? query(drop, 0xFFFFFFFF, nullptr, 0) : 0;
     for (UINT i = 0; i < count; ++i) {
         std::wstring path(query(drop, i, nullptr, 0) + 1, L'\0');
         path.resize(query(drop, i, path.data(), static_cast<UINT>(path.size())));
-        paths.push_back(narrow(path));
+        d.paths.push_back(narrow(path));
     }
+    if (point) point(drop, &d.point);
     // DragFinish is what frees a drop; without the shell the memory is freed as it would.
     if (finish)
         finish(drop);
     else
         GlobalFree(drop);
-    return paths;
+    return d;
 }
 
 }  // namespace win32

@@ -49,8 +49,13 @@ public:
     // The shell completes folder names in the edit box as the user types. Loads the shell's
     // libraries and joins COM, so it is called only once the user starts typing there.
     void completeFolderNames(HWND edit);
-    // The paths of a drop (WM_DROPFILES); the drop is released.
-    std::vector<std::string> droppedPaths(HDROP);
+    // What was dropped (WM_DROPFILES), and where in the receiving window's client area; the drop
+    // is released.
+    struct Drop {
+        std::vector<std::string> paths;
+        POINT point{};
+    };
+    Drop takeDrop(HDROP);
 
 private:
     HWND owner() const noexcept;

@@ -13,7 +13,13 @@ constexpr UINT_PTR kFolderBoxSubclassId = 1;
 
 }  // namespace
 
-DWORD FolderBoxes::exStyle(const ui::Control& c) const { return options::isFolderBox(w_, c) ? WS_EX_ACCEPTFILES : 0; }
+DWORD FolderBoxes::pageExStyle(ui::PageId page) const {
+    for (const auto& row : ui::mainLayout()) {
+        const ui::Control* c = w_.find(ui::ControlRegistry::key(row.name, row.index, row.kind));
+        if (row.page == page && c && options::isFolderBox(w_, *c)) return WS_EX_ACCEPTFILES;
+    }
+    return 0;
+}
 
 void FolderBoxes::attach(const Item& it) {
     if (!options::isFolderBox(w_, *it.control) || attached_ == boxes_.size()) return;
@@ -22,27 +28,27 @@ void FolderBoxes::attach(const Item& it) {
     SetWindowSubclass(it.hwnd, proc, kFolderBoxSubclassId, reinterpret_cast<DWORD_PTR>(&box));
 }
 
+void FolderBoxes::dropped(HWND page, HDROP drop) {
+    const Win32Platform::Drop d = platform_.takeDrop(drop);
+    for (size_t i = 0; i < attached_; ++i) {
+        const Item& it = *boxes_[i].item;
+        RECT r{};
+        GetWindowRect(it.hwnd, &r);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+        if (GetParent(it.hwnd) != page || !IsWindowVisible(it.hwnd) || !PtInRect(&r, d.point)) continue;
+        options::dropOnFolderBox(platform_, static_cast<ui::TextBox&>(*it.control), d.paths);
+        return;
+    }
+}
+
 LRESULT CALLBACK FolderBoxes::proc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     Box& box = *reinterpret_cast<Box*>(ref);
-    Win32Platform& platform = box.owner->platform_;
-    return barrier(
-        [&]() -> LRESULT {
-            switch (msg) {
-                case WM_KEYDOWN:
-                    // Before the key's character arrives, so that it is completed too.
-                    if (!box.completing) {
-                        box.completing = true;
-                        platform.completeFolderNames(h);
-                    }
-                    break;
-                case WM_DROPFILES:
-                    options::dropOnFolderBox(platform, static_cast<ui::TextBox&>(*box.item->control),
-                                             platform.droppedPaths(reinterpret_cast<HDROP>(wp)));
-                    return 0;
-            }
-            return DefSubclassProc(h, msg, wp, lp);
-        },
-        [] { return LRESULT{0}; });
+    // Before the key's character arrives, so that it is completed too.
+    if (msg == WM_KEYDOWN && !box.completing) {
+        box.completing = true;
+        barrier([&] { box.owner->platform_.completeFolderNames(h); }, [] {});
+    }
+    return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace win32

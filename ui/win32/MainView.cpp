@@ -148,9 +148,8 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     const bool gapBox = isGapBox(row, before ? before->row : nullptr);
     const HWND checkHwnd = gapBox ? before->hwnd : nullptr;  // the check box whose caption holds it
     RECT r = layoutRect(row, before);
-    HWND h = CreateWindowExW(kind.exStyle() | folderBoxes_.exStyle(*control), kind.windowClass(),
-                             kind.captioned() ? widen(row.caption).c_str() : L"", style, r.left, r.top,
-                             r.right - r.left, r.bottom - r.top, parent,
+    HWND h = CreateWindowExW(kind.exStyle(), kind.windowClass(), kind.captioned() ? widen(row.caption).c_str() : L"",
+                             style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     const Item& item = items_.emplace_back(Item{&row, control, h});
     byControl_.emplace(control, items_.size() - 1);
@@ -177,8 +176,9 @@ void MainView::createPage(ui::PageId id) {
         InitCommonControlsEx(&icc);
     }
     RECT r = pageRect();
-    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
+    HWND page =
+        CreateWindowExW(WS_EX_CONTROLPARENT | folderBoxes_.pageExStyle(id), kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                        r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
     pages_[index] = page;
     const ui::Frame& frame = w_.page(id);
     HWND box = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
@@ -408,7 +408,11 @@ bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
 LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (handleChildMessage(msg, wp, lp, result)) return result;
-    if (h != hwnd_) return DefWindowProcW(h, msg, wp, lp);  // a page
+    if (h != hwnd_) {  // a page
+        if (msg != WM_DROPFILES) return DefWindowProcW(h, msg, wp, lp);
+        folderBoxes_.dropped(h, reinterpret_cast<HDROP>(wp));
+        return 0;
+    }
     switch (msg) {
         case WM_COMMAND:
             if (LOWORD(wp) == kAboutMenuId && HIWORD(wp) == 0) {
