@@ -15,8 +15,9 @@ constexpr UINT_PTR kFolderBoxSubclassId = 1;
 
 DWORD FolderBoxes::pageExStyle(ui::PageId page) const {
     for (const auto& row : ui::mainLayout()) {
+        if (row.page != page) continue;
         const ui::Control* c = w_.find(ui::ControlRegistry::key(row.name, row.index, row.kind));
-        if (row.page == page && c && options::isFolderBox(w_, *c)) return WS_EX_ACCEPTFILES;
+        if (c && options::isFolderBox(w_, *c)) return WS_EX_ACCEPTFILES;
     }
     return 0;
 }
