@@ -4,9 +4,10 @@ namespace options {
 
 namespace {
 
-std::string withBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') path += '\\';
-    return path;
+// A chosen folder as a folder box shows it, whether picked or dropped: with a final backslash.
+std::string withBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
 }
 
 }  // namespace
@@ -23,6 +24,19 @@ std::string lastNameSuffix(std::string_view source) {
         if (tail.front() == '\\') return std::string(tail.substr(1));
     }
     return {};
+}
+
+bool isFolderBox(const ui::MainWindow& w, const ui::Control& c) { return &c == &w.txtSrcPath || &c == &w.txtDestPath; }
+
+std::optional<std::string> folderDropText(std::span<const DroppedItem> items) {
+    if (items.size() != 1 || !items.front().folder) return std::nullopt;
+    return withBackslash(items.front().path);
+}
+
+void dropOnFolderBox(platform::Platform& p, ui::TextBox& box, const std::vector<std::string>& paths) {
+    std::vector<DroppedItem> items;
+    for (const std::string& path : paths) items.push_back({path, p.folderExists(path)});
+    if (auto text = folderDropText(items)) box.setText(*text);
 }
 
 namespace {

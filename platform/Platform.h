@@ -57,6 +57,7 @@ public:
     // Length in bytes; nullopt when the file is missing or cannot be read.
     virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    virtual bool folderExists(const std::string& path) = 0;
     // Folder of the running executable, without a trailing backslash except for a drive root.
     virtual std::string programFolder() = 0;
     // A value under HKEY_LOCAL_MACHINE, opened for reading; nullopt when key or value is missing.
@@ -72,6 +73,9 @@ public:
     // so a failure never leaves a half-written file. nullopt when written, else the system's
     // error text.
     virtual std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Whether the system's high-contrast mode is on: the user has chosen colours of their own, and
+    // every program is to draw in them instead of fixed ones.
+    virtual bool highContrast() = 0;
     // Ends the program at once; nothing is saved and no window is unloaded.
     virtual void endProgram() = 0;
 };

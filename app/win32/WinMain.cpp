@@ -14,7 +14,7 @@ int run(HINSTANCE instance, int showCommand) {
     app::App app(platform);
     if (!app.Form_Load()) return 0;  // no engine: the user has been told, the window is never shown
 
-    win32::MainView view(app);
+    win32::MainView view(app, platform);
     if (!view.create(instance)) return 1;
     // Message boxes and dialogs belong to whichever of our windows is active.
     win32::AboutView about(platform);

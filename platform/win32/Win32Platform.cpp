@@ -5,6 +5,7 @@
 #include <oleauto.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -312,6 +313,11 @@ bool Win32Platform::fileExists(const std::string& path) {
     return data && isFile(*data);
 }
 
+bool Win32Platform::folderExists(const std::string& path) {
+    const auto data = fileAttributes(path);
+    return data && !isFile(*data);
+}
+
 std::string Win32Platform::programFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -438,6 +444,39 @@ std::optional<std::string> Win32Platform::replaceFile(const std::string& path, c
     return {};
 }
 
+bool Win32Platform::highContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+        (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 void Win32Platform::endProgram() { ExitProcess(0); }
+
+void Win32Platform::completeFolderNames(HWND edit) {
+    ensureCom();  // the completion is a COM object of the shell's
+    if (auto complete = shlwapi_.function<decltype(::SHAutoComplete)>("SHAutoComplete"))
+        complete(edit, SHACF_FILESYS_DIRS);
+}
+
+Win32Platform::Drop Win32Platform::takeDrop(HDROP drop) {
+    Drop d;
+    auto query = shell32_.function<decltype(::DragQueryFileW)>("DragQueryFileW");
+    auto point = shell32_.function<decltype(::DragQueryPoint)>("DragQueryPoint");
+    auto finish = shell32_.function<decltype(::DragFinish)>("DragFinish");
+    const UINT count = query ? query(drop, 0xFFFFFFFF, nullptr, 0) : 0;
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(query(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(query(drop, i, path.data(), static_cast<UINT>(path.size())));
+        d.paths.push_back(narrow(path));
+    }
+    if (point) point(drop, &d.point);
+    // DragFinish is what frees a drop; without the shell the memory is freed as it would.
+    if (finish)
+        finish(drop);
+    else
+        GlobalFree(drop);
+    return d;
+}
 
 }  // namespace win32

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/win32/LazyModule.h"
@@ -28,6 +32,7 @@ public:
     void shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    bool folderExists(const std::string& path) override;
     std::string programFolder() override;
     // Text values (REG_SZ, REG_EXPAND_SZ) come back as UTF-8 without their terminating NUL;
     // other types as the raw bytes.
@@ -38,7 +43,19 @@ public:
     bool isLocaleNumber(const std::string& text) override;
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
     std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override;
+    bool highContrast() override;
     [[noreturn]] void endProgram() override;
+
+    // The shell completes folder names in the edit box as the user types. Loads the shell's
+    // libraries and joins COM, so it is called only once the user starts typing there.
+    void completeFolderNames(HWND edit);
+    // What was dropped (WM_DROPFILES), and where in the receiving window's client area; the drop
+    // is released.
+    struct Drop {
+        std::vector<std::string> paths;
+        POINT point{};
+    };
+    Drop takeDrop(HDROP);
 
 private:
     HWND owner() const noexcept;
@@ -48,6 +65,7 @@ private:
     HWND owner_ = nullptr;
     LazyModule comdlg32_{L"comdlg32.dll"};
     LazyModule shell32_{L"shell32.dll"};
+    LazyModule shlwapi_{L"shlwapi.dll"};
     LazyModule ole32_{L"ole32.dll"};
     LazyModule oleaut32_{L"oleaut32.dll"};
     bool comTried_ = false;

@@ -26,6 +26,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -1729,6 +1730,129 @@ int cmdDpiChange(const Args& a) {
     return 0;
 }
 
+// The colours a person sees in a control's client area, the most frequent first: "RRGGBB count"
+// lines. Wants the window painted.
+int cmdColours(const Args& a) {
+    need(a, 2, L"<title> <selector> [ms]");
+    Target t = find(a[0], parseSelector(a[1]), timeoutArg(a, 2));
+    RECT r{};
+    GetClientRect(t.ctrl, &r);
+    POINT origin{0, 0};
+    ClientToScreen(t.ctrl, &origin);
+    std::map<DWORD, size_t> counts;
+    for (DWORD p : grabScreen(origin.x, origin.y, r.right, r.bottom)) ++counts[p];
+    std::vector<std::pair<DWORD, size_t>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& x, const auto& y) { return x.second > y.second; });
+    for (const auto& [colour, count] : sorted) {
+        wchar_t line[32];
+        swprintf(line, 32, L"%06lX %zu\n", static_cast<unsigned long>(colour), count);
+        print(line);
+    }
+    return 0;
+}
+
+// The process of a window, opened for what the commands below do in it.
+HANDLE openProgram(HWND top) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(top, &pid);
+    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                     PROCESS_VM_READ | PROCESS_VM_WRITE | SYNCHRONIZE,
+                                 FALSE, pid);
+    if (!process) fail(L"cannot open the program's process");
+    return process;
+}
+
+// Runs a function of kernel32 (loaded at the same address in every process) with one argument on
+// a new thread of the program's; its exit code.
+DWORD runInProgram(HWND top, const char* function, LPVOID argument, DWORD ms) {
+    auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), function)));
+    HANDLE process = openProgram(top);
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, start, argument, 0, nullptr);
+    CloseHandle(process);
+    if (!thread) fail(L"cannot start a thread in the program");
+    DWORD code = 0;
+    const bool done = WaitForSingleObject(thread, ms) == WAIT_OBJECT_0 && GetExitCodeThread(thread, &code);
+    CloseHandle(thread);
+    if (!done) fail(L"the program's thread did not finish in time");
+    return code;
+}
+
+// The modules loaded in a window's program, by name.
+std::map<std::wstring, HMODULE> programModules(HWND top) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(top, &pid);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE) fail(L"cannot list the program's modules");
+    std::map<std::wstring, HMODULE> modules;
+    MODULEENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32FirstW(snapshot, &entry); more; more = Module32NextW(snapshot, &entry)) {
+        std::wstring name = entry.szModule;
+        for (auto& c : name) c = (wchar_t)std::towlower(c);
+        modules[name] = entry.hModule;
+    }
+    CloseHandle(snapshot);
+    return modules;
+}
+
+int cmdModules(const Args& a) {
+    for (const auto& [name, module] : programModules(windowArg(a).top)) print(name + L"\n");
+    return 0;
+}
+
+// Loads a DLL into a window's program, for a test that stands in for a part of the system that
+// Wine does not have.
+int cmdInject(const Args& a) {
+    need(a, 2, L"<title> <dll path> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    const std::wstring& path = a[1];
+    RemoteBuffer buf(t.top, (path.size() + 1) * sizeof(wchar_t));
+    buf.write(path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+    if (!runInProgram(t.top, "LoadLibraryW", reinterpret_cast<LPVOID>(buf.address()), ms))
+        fail(L"the program could not load " + quoted(path));
+    return 0;
+}
+
+// Unloads a DLL that inject loaded, by its file name.
+int cmdEject(const Args& a) {
+    need(a, 2, L"<title> <dll name> [ms]");
+    DWORD ms = timeoutArg(a, 2);
+    Target t = find(a[0], parseSelector(L"."), ms);
+    std::wstring name = a[1];
+    for (auto& c : name) c = (wchar_t)std::towlower(c);
+    const auto modules = programModules(t.top);
+    auto found = modules.find(name);
+    if (found == modules.end()) fail(L"the program has no module " + quoted(a[1]));
+    if (!runInProgram(t.top, "FreeLibrary", found->second, ms)) fail(L"the program could not unload " + a[1]);
+    return 0;
+}
+
+// Sends a message to every top-level window of a window's program, as the system tells every
+// program of a change of its settings or colours.
+void tellProgram(HWND top, UINT msg, WPARAM wp, const wchar_t* what) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(top, &pid);
+    for (HWND h : topLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner == pid) sendOrFail(h, msg, wp, 0, what);
+    }
+}
+
+int cmdSettingChange(const Args& a) {
+    need(a, 2, L"<title> <setting> [ms]");
+    tellProgram(find(a[0], parseSelector(L"."), timeoutArg(a, 2)).top, WM_SETTINGCHANGE,
+                (WPARAM)parseInt(a[1], L"setting"), L"WM_SETTINGCHANGE");
+    return 0;
+}
+
+int cmdSysColorChange(const Args& a) {
+    tellProgram(windowArg(a).top, WM_SYSCOLORCHANGE, 0, L"WM_SYSCOLORCHANGE");
+    return 0;
+}
+
 const Command kCommands[] = {
     {L"wait-window", cmdWaitWindow, L"<title> [ms]                 a visible top-level window titled so"},
     {L"wait-gone", cmdWaitGone, L"<title> [ms]                   no visible window titled so"},
@@ -1772,6 +1896,12 @@ const Command kCommands[] = {
     {L"type-each", cmdTypeEach, L"<title> <sel> <text> [ms]       type, each key up once the text changed"},
     {L"names", cmdNames, L"<title> [ms]                       inputs with their names; fails if one has none"},
     {L"tooltip", cmdTooltip, L"<title> <sel> [ms]               rest the pointer on it, print its tooltip's text"},
+    {L"colours", cmdColours, L"<title> <sel> [ms]               colours in the client area: RRGGBB count"},
+    {L"modules", cmdModules, L"<title> [ms]                     the DLLs loaded in the window's program"},
+    {L"inject", cmdInject, L"<title> <dll path> [ms]           load a DLL into the window's program"},
+    {L"eject", cmdEject, L"<title> <dll name> [ms]             unload a DLL that inject loaded"},
+    {L"setting-change", cmdSettingChange, L"<title> <setting> [ms]   WM_SETTINGCHANGE to the program's windows"},
+    {L"syscolor-change", cmdSysColorChange, L"<title> [ms]           WM_SYSCOLORCHANGE to the program's windows"},
 };
 
 void printUsage() {

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     std::deque<std::string> folderAnswers;
     std::string startError;
     std::map<std::string, std::uint64_t> files;  // path -> length
+    std::set<std::string> folders;
+    bool highContrastOn = false;
     std::map<std::string, platform::RegistryValue> registry;  // "key\\value" -> value
     platform::Date date{2026, 12, 7};
     std::string shortDate = "12/7/2026";
@@ -81,6 +84,7 @@ public:
         return it->second;
     }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
     std::string programFolder() override { return folder; }
     std::optional<platform::RegistryValue> readMachineRegistry(const std::string& key,
                                                                const std::string& value) override {
@@ -99,6 +103,7 @@ public:
         written[path] = bytes;
         return std::nullopt;
     }
+    bool highContrast() override { return highContrastOn; }
     void endProgram() override { ended = true; }
 };
 

@@ -10,6 +10,7 @@
 #include "ui/MainLayout.h"
 #include "ui/win32/Accessibility.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/SystemColours.h"
 
 namespace win32 {
 
@@ -165,10 +166,15 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MOUSEMOVE: setHover(false); break;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == email_) {
-                SetTextColor(reinterpret_cast<HDC>(wp), hover_ ? RGB(0, 0, 255) : RGB(0, 0, 0));
+                SetTextColor(reinterpret_cast<HDC>(wp), ui::mailLinkColour(platform_, hover_, systemColours()));
                 SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
+            break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // The link's colour follows the system's colours and its high-contrast mode.
+            if (msg == WM_SYSCOLORCHANGE || wp == SPI_SETHIGHCONTRAST) InvalidateRect(email_, nullptr, TRUE);
             break;
         case WM_DPICHANGED: dpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
         case WM_CLOSE: close(); return 0;

@@ -12,6 +12,7 @@
 #include "platform/win32/Utf.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/DrawnText.h"
+#include "ui/win32/SystemColours.h"
 
 namespace win32 {
 
@@ -35,7 +36,8 @@ bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
 
 }  // namespace
 
-MainView::MainView(app::App& app) : app_(app), w_(app.window) {
+MainView::MainView(app::App& app, Win32Platform& platform)
+    : app_(app), w_(app.window), folderBoxes_(app.window, platform) {
     // Items are never moved: rules run while a handler still holds one, and a subclassed
     // control holds its own as its reference data.
     items_.reserve(ui::mainLayout().size());
@@ -155,6 +157,7 @@ HWND MainView::createControl(const ui::LayoutRow& row, HWND parent, int id) {
     byControl_.emplace(control, items_.size() - 1);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
     kind.setUp(item, dpi_);
+    folderBoxes_.attach(item);
     // A kind that takes the size it needs can tell it only once it exists.
     if (RECT fitted = kind.fit(h, r); !EqualRect(&fitted, &r))
         SetWindowPos(h, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
@@ -175,8 +178,9 @@ void MainView::createPage(ui::PageId id) {
         InitCommonControlsEx(&icc);
     }
     RECT r = pageRect();
-    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
+    HWND page =
+        CreateWindowExW(WS_EX_CONTROLPARENT | folderBoxes_.pageExStyle(id), kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                        r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
     pages_[index] = page;
     const ui::Frame& frame = w_.page(id);
     HWND box = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
@@ -306,6 +310,13 @@ void MainView::moveFocusOff(const ui::Control& c, HWND h) {
     SetFocus(to && to != h ? to : hwnd_);
 }
 
+// The colour rules ask for the mode and the colours at every paint; the brushes of the old
+// colours go.
+void MainView::coloursChanged() {
+    brushes_.clear();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void MainView::controlChanged(ui::Control& c) {
     for (const auto& p : ui::mainPages()) {
         if (&w_.page(p.id) != &c) continue;
@@ -380,12 +391,15 @@ bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC: {
             Item* it = itemOf(reinterpret_cast<HWND>(lp));
-            const COLORREF colour = it ? it->control->backColour() : 0;
-            if (!it || !controlKind(it->row->kind).coloured() || colour == 0) return false;
+            if (!it || !controlKind(it->row->kind).coloured()) return false;
+            const auto paint = ui::boxPaint(app_.platform, it->control->backColour(), systemColours());
+            if (!paint) return false;
             // Colours are kept as 0xBBGGRR, as COLORREF is.
-            auto found = brushes_.find(colour);
-            if (found == brushes_.end()) found = brushes_.emplace(colour, Brush(CreateSolidBrush(colour))).first;
-            SetBkColor(reinterpret_cast<HDC>(wp), colour);
+            auto found = brushes_.find(paint->background);
+            if (found == brushes_.end())
+                found = brushes_.emplace(paint->background, Brush(CreateSolidBrush(paint->background))).first;
+            SetTextColor(reinterpret_cast<HDC>(wp), paint->text);
+            SetBkColor(reinterpret_cast<HDC>(wp), paint->background);
             result = reinterpret_cast<LRESULT>(found->second.get());
             return true;
         }
@@ -397,7 +411,11 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     accessibility_.message(hwnd_, h, msg, wp);
     LRESULT result = 0;
     if (handleChildMessage(msg, wp, lp, result)) return result;
-    if (h != hwnd_) return DefWindowProcW(h, msg, wp, lp);  // a page
+    if (h != hwnd_) {  // a page
+        if (msg != WM_DROPFILES) return DefWindowProcW(h, msg, wp, lp);
+        folderBoxes_.dropped(h, reinterpret_cast<HDROP>(wp));
+        return 0;
+    }
     switch (msg) {
         case WM_COMMAND:
             if (LOWORD(wp) == kAboutMenuId && HIWORD(wp) == 0) {
@@ -435,6 +453,14 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             placeAll();
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+            // The common controls hear of it only from their parent.
+            for (const Item& it : items_) SendMessageW(it.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+            coloursChanged();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETHIGHCONTRAST) coloursChanged();
+            break;
         case WM_CLOSE:
             app_.Form_Unload();
             if (onClosing) onClosing();

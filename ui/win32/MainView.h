@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "app/App.h"
+#include "platform/win32/Win32Platform.h"
 #include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
 #include "ui/win32/Accessibility.h"
 #include "ui/win32/ControlKinds.h"
+#include "ui/win32/FolderBoxes.h"
 #include "ui/win32/Gdi.h"
 #include "ui/win32/Window.h"
 
@@ -21,7 +23,7 @@ namespace win32 {
 
 class MainView final : public Window, public ui::MainWindowObserver {
 public:
-    explicit MainView(app::App&);
+    MainView(app::App&, Win32Platform&);
     ~MainView() override;
 
     // Creates the window (tab strip, bottom row, General page), sizes and centres it.
@@ -68,6 +70,8 @@ private:
     Item* itemOf(HWND from);
     void focusFirstControl();
     void moveFocusOff(const ui::Control& c, HWND h);
+    // The system's colours or its high-contrast mode changed: every control is drawn again.
+    void coloursChanged();
 
     app::App& app_;
     ui::MainWindow& w_;
@@ -76,6 +80,7 @@ private:
     Font font_, fixedFont_;
     ui::LayoutScale scale_{96, ui::kDesignFont};
     std::map<COLORREF, Brush> brushes_;
+    FolderBoxes folderBoxes_;
     std::vector<Item> items_;  // index + 100 is the control id
     std::multimap<const ui::Control*, size_t> byControl_;
     HWND pages_[ui::kPageCount] = {};
