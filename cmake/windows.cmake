@@ -3,6 +3,16 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 set(ZKV_STATIC_LINK -static -s -municode -Wl,--gc-sections)
+# Two builds of one commit give the same bytes: no link time in the PE header, and no build folder
+# in what __FILE__ or the generated headers might leave behind.
+set(ZKV_REPRODUCIBLE_COMPILE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+  -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+set(ZKV_REPRODUCIBLE_LINK -Wl,--no-insert-timestamp)
+# What ships is hardened by request, not by whatever the linker defaults to: stack canaries and
+# checked string functions (both from libssp, linked statically like the rest), ASLR with the
+# high-entropy space, and no executable data.
+set(ZKV_HARDENED_COMPILE -fstack-protector-strong $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+set(ZKV_HARDENED_LINK -fstack-protector-strong -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
 
 file(GLOB ZKV_WIN_SOURCES CONFIGURE_DEPENDS
   platform/win32/*.cpp ui/win32/*.cpp app/win32/*.cpp)
@@ -11,7 +21,15 @@ set_source_files_properties(app/win32/app.rc PROPERTIES OBJECT_DEPENDS
   "${ZKV_GENERATED}/app/win32/app.manifest;${ZKV_GENERATED}/app/Version.h;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
 add_executable(ZentrovaKV WIN32 ${ZKV_WIN_SOURCES} app/win32/app.rc)
 target_link_libraries(ZentrovaKV PRIVATE zkv_core comctl32 uxtheme)
-target_link_options(ZentrovaKV PRIVATE ${ZKV_STATIC_LINK} -mwindows)
+# The map says which library members the program took and for whose symbol; the hardening test
+# reads it, since the program itself is stripped.
+target_link_options(ZentrovaKV PRIVATE ${ZKV_STATIC_LINK} -mwindows ${ZKV_HARDENED_LINK} ${ZKV_REPRODUCIBLE_LINK}
+  -Wl,-Map=${CMAKE_BINARY_DIR}/ZentrovaKV.map)
+foreach(shipped ZentrovaKV zkv_core)
+  target_compile_options(${shipped} PRIVATE ${ZKV_HARDENED_COMPILE} ${ZKV_REPRODUCIBLE_COMPILE})
+  # compile_commands.json then lists how each shipped source was compiled, for the same test.
+  set_target_properties(${shipped} PROPERTIES EXPORT_COMPILE_COMMANDS ON)
+endforeach()
 target_compile_options(ZentrovaKV PRIVATE -Wall -Wextra)
 set_target_properties(ZentrovaKV PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
