@@ -33,6 +33,14 @@ endforeach()
 target_compile_options(ZentrovaKV PRIVATE -Wall -Wextra)
 set_target_properties(ZentrovaKV PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# The release: the program and its read-me (CRLF, for Notepad) in a zip named after the version,
+# with SHA256SUMS beside it.
+configure_file(dist/README.txt.in ${ZKV_GENERATED}/dist/README.txt @ONLY NEWLINE_STYLE CRLF)
+add_custom_target(dist
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/dist.sh $<TARGET_FILE:ZentrovaKV> ${ZKV_GENERATED}/dist/README.txt
+    ${ZKV_DIST_DIR}/${ZKV_DIST_ZIP}
+  DEPENDS ZentrovaKV VERBATIM)
+
 # Test tools that run beside the program under Wine; they never ship. The scenarios and the bench
 # read the engine's size from engine-size.txt.
 file(WRITE ${CMAKE_BINARY_DIR}/engine-size.txt ${ZKV_ENGINE_SIZE})

@@ -17,6 +17,9 @@ check Xvfb xvfb
 check xdotool xdotool
 check import imagemagick
 check xwininfo x11-utils
+# The release zip (make dist): Info-ZIP can leave out owners and extra times, so a zip is rebuilt
+# byte for byte.
+check zip zip
 # The end-to-end tests give their Wine prefix Wine's own Tahoma, and DejaVu Sans as a wider face.
 [ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
 [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
