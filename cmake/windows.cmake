@@ -8,9 +8,9 @@ set(ZKV_STATIC_LINK -static -s -municode -Wl,--gc-sections)
 set(ZKV_REPRODUCIBLE_COMPILE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
   -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 set(ZKV_REPRODUCIBLE_LINK -Wl,--no-insert-timestamp)
-# What ships is hardened by request, not by whatever the linker defaults to: stack canaries and
-# checked string functions (both from libssp, linked statically like the rest), ASLR with the
-# high-entropy space, and no executable data.
+# What ships is hardened by request, not by whatever the linker defaults to: stack canaries (their
+# value and their failure in app/win32/StackGuard.cpp), checked string functions (libssp, linked
+# statically like the rest), ASLR with the high-entropy space, and no executable data.
 set(ZKV_HARDENED_COMPILE -fstack-protector-strong $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 set(ZKV_HARDENED_LINK -fstack-protector-strong -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
 
@@ -67,5 +67,11 @@ target_include_directories(platform_probe PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(platform_probe PRIVATE comctl32)
 target_link_options(platform_probe PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(platform_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The canary and the checked copies at work, built as the program is.
+add_executable(stack_guard_probe tests/build/stack_guard_probe.cpp app/win32/StackGuard.cpp)
+target_compile_options(stack_guard_probe PRIVATE ${ZKV_HARDENED_COMPILE})
+target_link_options(stack_guard_probe PRIVATE ${ZKV_STATIC_LINK} ${ZKV_HARDENED_LINK})
+set_target_properties(stack_guard_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)
