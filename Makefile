@@ -2,8 +2,9 @@
 JOBS ?= 2
 NATIVE := build/native
 WIN := build/win
+WIN_CONFIGURE = cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake >/dev/null
 
-.PHONY: setup build build-native build-win test unit e2e run bench fuzz clean
+.PHONY: setup build build-native build-win dist test unit e2e run bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -15,8 +16,13 @@ build-native:
 	@cmake --build $(NATIVE) -j$(JOBS)
 
 build-win:
-	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake >/dev/null
+	@$(WIN_CONFIGURE)
 	@cmake --build $(WIN) -j$(JOBS)
+
+# The release zip and its SHA256SUMS in build/dist; only the program is built for it.
+dist: setup
+	@$(WIN_CONFIGURE)
+	@cmake --build $(WIN) --target dist -j$(JOBS)
 
 # Unit tests natively, then the real program under Wine.
 test: build

@@ -1,6 +1,10 @@
 # What more than one build needs, set once: included by the top-level build (before project(),
 # for the version) and by the fuzz build of tests/fuzz. Needs ZKV_ROOT, the source root.
 set(ZKV_VERSION 1.1.0)
+set(ZKV_PRODUCT_NAME "Zentrova KV")
+# The release zip, and where `make dist` writes it with its SHA256SUMS.
+set(ZKV_DIST_ZIP ZentrovaKV-${ZKV_VERSION}-win64.zip)
+set(ZKV_DIST_DIR ${ZKV_ROOT}/build/dist CACHE PATH "Where the dist target writes the release zip")
 # The engine is recognised by its exact size in bytes.
 set(ZKV_ENGINE_SIZE 79872)
 set(ZKV_FUZZ_TARGETS masked_edit number_field arguments)

@@ -19,6 +19,9 @@ check import imagemagick
 check xwininfo x11-utils
 # The folder-box scenario drops folders the way an X file manager does, from Python through libX11.
 python3 -c "import ctypes" >/dev/null 2>&1 || need+=(python3)
+# The release zip (make dist): Info-ZIP can leave out owners and extra times, so a zip is rebuilt
+# byte for byte.
+check zip zip
 # The end-to-end tests give their Wine prefix Wine's own Tahoma, and DejaVu Sans as a wider face.
 [ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
 [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
