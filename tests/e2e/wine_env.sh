@@ -57,8 +57,18 @@ cmd_start() {
     : >"$e2e_dir/wine.log"
     mkdir -p "$prefix"
     run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
+    local fresh=0
+    [[ -f "$WINEPREFIX/system.reg" ]] || fresh=1
     prepare_prefix "$e2e_dir/wine.log" || die "wineboot --init failed (see $e2e_dir/wine.log)"
     configure_prefix
+    if ((fresh)); then
+        # The session that made the prefix keeps some of the first settings to itself (a colour
+        # scheme set later does not take in it), so the scenarios get a session of their own, as
+        # they do every later run.
+        run_closed timeout 30 wineserver -k >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
+        run_closed timeout 30 wineserver -w >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
+        run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
+    fi
 
     cat >"$env_file" <<EOF
 # Written by wine_env.sh start; read by the scenarios.
