@@ -36,14 +36,10 @@ tooltip_is() { expect_out "tooltip of $2" "$3" tooltip "$APP_TITLE" "$1" 10000; 
 
 # The mail link opens whatever the system runs for "mailto:": here the stand-in, which records
 # what it was given. The prefix's own handler is put back whatever happens.
-run_closed timeout 60 wine reg query "$MAIL_KEY" /ve >"$SCRATCH/mail" 2>&1 </dev/null ||
-    fail "cannot read $MAIL_KEY: $(cat "$SCRATCH/mail")"
-mail_handler="$(sed -n 's/^ *(Default) *REG_SZ *//p' "$SCRATCH/mail" | tr -d '\r')"
-set_mail_handler() {
-    run_closed timeout 60 wine reg add "$MAIL_KEY" /ve /t REG_SZ /d "$1" /f >"$SCRATCH/reg" 2>&1 </dev/null
-}
-trap 'set_mail_handler "$mail_handler" || true; cleanup' EXIT
-set_mail_handler "\"$WINDOW_FOLDER\\robocopy.exe\" \"%1\"" || fail "cannot set $MAIL_KEY: $(cat "$SCRATCH/reg")"
+save_key "$MAIL_KEY" mail
+trap 'restore_key "$MAIL_KEY" mail; cleanup' EXIT
+reg_run add "$MAIL_KEY" /ve /t REG_SZ /d "\"$WINDOW_FOLDER\\robocopy.exe\" \"%1\"" /f ||
+    fail "cannot set $MAIL_KEY: $(cat "$SCRATCH/reg.log")"
 # The program passes its environment, with the record's name, on to what it starts.
 use_record 'C:\zkv\records\window_accessibility.txt'
 

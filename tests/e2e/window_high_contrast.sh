@@ -33,19 +33,6 @@ SCHEME=(
 )
 WINDOW=000000 WINDOW_TEXT=FFFFFF BUTTON_FACE=000000 LINK=FFFF00
 
-reg_run() { run_closed timeout 60 wine reg "$@" >>"$SCRATCH/reg.log" 2>&1 </dev/null; }
-
-# The keys as they were, each exported, or marked absent.
-save_key() {
-    local key="$1" file="$SCRATCH/saved-$2.reg"
-    reg_run export "$key" "$(winpath "$file")" /y || : >"$file.absent"
-}
-restore_key() {
-    local key="$1" file="$SCRATCH/saved-$2.reg"
-    reg_run delete "$key" /f || true
-    [[ -f "$file.absent" ]] || reg_run import "$(winpath "$file")" || echo "WARNING: could not restore $key" >&2
-}
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 restored=0
 restore_prefix() {

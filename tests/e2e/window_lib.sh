@@ -84,6 +84,19 @@ reg_set() {
 reg_delete_key() {
     run_closed timeout 60 wine reg delete "$1" /f >/dev/null 2>&1 </dev/null || true
 }
+reg_run() { run_closed timeout 60 wine reg "$@" >>"$SCRATCH/reg.log" 2>&1 </dev/null; }
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+# save_key <key> <name> / restore_key <key> <name>: a key the scenario changes, put back as it was
+# (or removed, when it was not there) whatever happens.
+save_key() {
+    local key="$1" file="$SCRATCH/saved-$2.reg"
+    reg_run export "$key" "$(winpath "$file")" /y || : >"$file.absent"
+}
+restore_key() {
+    local key="$1" file="$SCRATCH/saved-$2.reg"
+    reg_run delete "$key" /f || true
+    [[ -f "$file.absent" ]] || reg_run import "$(winpath "$file")" || echo "WARNING: could not restore $key" >&2
+}
 set_log_pixels() {
     run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
         >"$SCRATCH/reg" 2>&1 </dev/null || fail "cannot set LogPixels $1: $(cat "$SCRATCH/reg")"
