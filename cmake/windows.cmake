@@ -55,9 +55,10 @@ add_custom_command(TARGET robocopy_standin POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:robocopy_standin> ${CMAKE_BINARY_DIR}/robocopy_standin_short.exe
   COMMAND truncate -s ${zkv_short_engine} ${CMAKE_BINARY_DIR}/robocopy_standin_short.exe)
 
-add_executable(kvdriver tests/e2e/driver.cpp)
+add_executable(kvdriver tests/e2e/driver.cpp tests/e2e/driver_io.cpp tests/e2e/driver_session.cpp
+  tests/e2e/driver_prefix.cpp)
 target_include_directories(kvdriver PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(kvdriver PRIVATE user32 gdi32)
+target_link_libraries(kvdriver PRIVATE user32 gdi32 advapi32)
 target_link_options(kvdriver PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(kvdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -14,16 +14,8 @@
 // Every command that waits polls every 20 ms up to its timeout (the last optional argument, in
 // milliseconds). Exit code 0 on success, 1 on failure (reason on stderr), 2 on wrong usage.
 // Values are printed in UTF-8 exactly, without an added line end.
-#ifndef UNICODE
-#define UNICODE
-#endif
-#ifndef _UNICODE
-#define _UNICODE
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "tests/e2e/driver_io.h"
+
 #include <commctrl.h>
 #include <oleacc.h>
 #include <tlhelp32.h>
@@ -41,62 +33,16 @@
 #include "platform/win32/LazyModule.h"
 #include "ui/win32/Gdi.h"
 
+namespace kv {
 namespace {
 
-constexpr DWORD kPollMs = 20;
 constexpr DWORD kDefaultTimeoutMs = 10000;
 constexpr DWORD kSendTimeoutMs = 5000;  // one message to the other program
 constexpr int kMsgBoxTextId = 0xFFFF;
 constexpr int kMsgBoxIconId = 0x0440;
 
-struct Failure {
-    std::wstring message;
-};
-struct UsageError {
-    std::wstring message;
-};
-
-[[noreturn]] void fail(std::wstring message) { throw Failure{std::move(message)}; }
-[[noreturn]] void usage(std::wstring message) { throw UsageError{std::move(message)}; }
-
 // ---------------------------------------------------------------------------------------------
-// Text and output
-
-std::string toUtf8(const std::wstring& w) {
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), s.data(), n, nullptr, nullptr);
-    return s;
-}
-
-void writeTo(DWORD which, const std::wstring& text) {
-    std::string bytes = toUtf8(text);
-    HANDLE h = GetStdHandle(which);
-    DWORD written = 0;
-    if (h && h != INVALID_HANDLE_VALUE && !bytes.empty())
-        WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-}
-
-void print(const std::wstring& text) { writeTo(STD_OUTPUT_HANDLE, text); }
-
-// Why a command failed, on stderr and also appended to the file named by ZKV_DRIVER_LOG: now and
-// then a failed command's stderr arrives empty under Wine, and the file still tells why.
-void report(const std::wstring& text) {
-    writeTo(STD_ERROR_HANDLE, text);
-    wchar_t path[MAX_PATH];
-    DWORD n = GetEnvironmentVariableW(L"ZKV_DRIVER_LOG", path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return;
-    HANDLE f = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return;
-    std::string bytes = toUtf8(text);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-    CloseHandle(f);
-}
-
-std::wstring quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+// Text
 
 std::wstring hex(ULONG_PTR v) {
     wchar_t b[32];
@@ -108,41 +54,6 @@ bool sameNoCase(const std::wstring& a, const std::wstring& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
                return std::towlower(x) == std::towlower(y);
            });
-}
-
-long long parseInt(const std::wstring& s, const wchar_t* what) {
-    if (s.empty()) usage(std::wstring(what) + L" is empty");
-    wchar_t* end = nullptr;
-    long long v = std::wcstoll(s.c_str(), &end, 0);
-    if (!end || *end) usage(std::wstring(what) + L" is not a number: " + quoted(s));
-    return v;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Time
-
-class Deadline {
-public:
-    explicit Deadline(DWORD ms) : end_(GetTickCount64() + ms) {}
-    bool passed() const { return GetTickCount64() >= end_; }
-    DWORD left() const {
-        ULONGLONG now = GetTickCount64();
-        return now >= end_ ? 0 : (DWORD)(end_ - now);
-    }
-
-private:
-    ULONGLONG end_;
-};
-
-// Calls probe until it answers something truthy or the time is up; returns its last answer.
-template <class Probe>
-auto pollUntil(DWORD ms, Probe probe) -> decltype(probe()) {
-    Deadline deadline(ms);
-    for (;;) {
-        auto answer = probe();
-        if (answer || deadline.passed()) return answer;
-        Sleep(kPollMs);
-    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -847,16 +758,10 @@ bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-using Args = std::vector<std::wstring>;
-
 // The optional timeout after `fixed` arguments.
 DWORD timeoutArg(const Args& a, size_t fixed) {
     if (a.size() > fixed + 1) usage(L"too many arguments");
     return a.size() == fixed + 1 ? (DWORD)parseInt(a[fixed], L"timeout") : kDefaultTimeoutMs;
-}
-
-void need(const Args& a, size_t n, const wchar_t* form) {
-    if (a.size() < n) usage(std::wstring(L"expects ") + form);
 }
 
 int cmdWaitWindow(const Args& a) {
@@ -1902,6 +1807,12 @@ const Command kCommands[] = {
     {L"eject", cmdEject, L"<title> <dll name> [ms]             unload a DLL that inject loaded"},
     {L"setting-change", cmdSettingChange, L"<title> <setting> [ms]   WM_SETTINGCHANGE to the program's windows"},
     {L"syscolor-change", cmdSysColorChange, L"<title> [ms]           WM_SYSCOLORCHANGE to the program's windows"},
+    {L"serve", cmdServe, L"<out file> <err file>            take commands on stdin (driver_session.cpp)"},
+    {L"setenv", cmdSetEnv, L"<prefix> [NAME=VALUE...]        the variables with that prefix, for later starts"},
+    {L"reset", cmdReset, L"<snapshot>                        end programs left in the prefix, put keys back"},
+    {L"reg-save", cmdRegSave, L"<file> <key>...               save registry keys for reset"},
+    {L"reg-set", cmdRegSet, L"<key> <name> sz|dword <data>     set a registry value"},
+    {L"reg-delete", cmdRegDelete, L"<key>                       delete a registry key and all below it"},
 };
 
 void printUsage() {
@@ -1909,31 +1820,74 @@ void printUsage() {
         L"usage: kvdriver <command> [arguments]\n"
         L"selectors: Class:N  Class=Caption  Class#K=Caption  Class@Id  .\n";
     for (const auto& c : kCommands) text += std::wstring(L"  ") + c.name + L" " + c.help + L"\n";
-    writeTo(STD_ERROR_HANDLE, text);
+    report(text);
 }
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        printUsage();
-        return 2;
-    }
-    std::wstring name = argv[1];
-    Args args(argv + 2, argv + argc);
+int runCommand(const std::wstring& name, const Args& args) {
     for (const auto& c : kCommands) {
         if (name != c.name) continue;
+        gaveUpAfter();
         try {
             return c.run(args);
         } catch (const UsageError& e) {
             report(L"kvdriver " + name + L": " + e.message + L"\n");
             return 2;
         } catch (const Failure& e) {
-            report(L"kvdriver " + name + L": " + e.message + L"\n");
+            // Say how long it waited, when a wait came to nothing and the reason does not say.
+            const DWORD waited = gaveUpAfter();
+            std::wstring why = e.message;
+            while (!why.empty() && why.back() == L'\n') why.pop_back();
+            if (waited && why.find(L" ms") == std::wstring::npos)
+                why += (why.find(L'\n') == std::wstring::npos ? L" " : L"\n  ") +
+                    (L"(waited " + std::to_wstring(waited) + L" ms)");
+            report(L"kvdriver " + name + L": " + why + L"\n");
             return 1;
         }
     }
     report(L"kvdriver: unknown command " + quoted(name) + L"\n");
     printUsage();
     return 2;
+}
+
+}  // namespace kv
+
+namespace {
+
+void writeTo(DWORD which, const std::string& bytes) {
+    HANDLE h = GetStdHandle(which);
+    DWORD written = 0;
+    if (h && h != INVALID_HANDLE_VALUE && !bytes.empty())
+        WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+}
+
+// Why a one-off command failed also goes to the file named by ZKV_DRIVER_LOG: now and then a
+// failed command's stderr arrives empty under Wine, and the file still tells why.
+void appendToLog(const std::string& bytes) {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetEnvironmentVariableW(L"ZKV_DRIVER_LOG", path, MAX_PATH);
+    if (bytes.empty() || n == 0 || n >= MAX_PATH) return;
+    HANDLE f = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+    CloseHandle(f);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    int rc = 2;
+    if (argc < 2) {
+        kv::printUsage();
+    } else {
+        rc = kv::runCommand(argv[1], kv::Args(argv + 2, argv + argc));
+    }
+    writeTo(STD_OUTPUT_HANDLE, kv::takePrinted());
+    const std::string why = kv::takeReported();
+    writeTo(STD_ERROR_HANDLE, why);
+    appendToLog(why);
+    return rc;
 }

@@ -36,31 +36,32 @@ done
 SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
 STARTED_PIDS=()
 
-# One run of the driver. Its output goes through files, not pipes, and no other descriptor is
-# passed on (see run_closed.sh): the program and Wine's desktop, started from the driver, live on.
+# A unix path as Wine sees it, on its drive Z:.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# One run of the driver as a program of its own. Its output goes through files, not pipes, and no
+# other descriptor is passed on (see run_closed.sh): what Wine starts from it may live on.
 # Why it failed also goes to driver.log, in case Wine leaves its stderr empty.
 drv_once() {
     : >"$SCRATCH/driver.log"
-    ZKV_DRIVER_LOG="Z:${SCRATCH//\//\\}\\driver.log" run_closed timeout 120 wine "$DRIVER" "$@" \
+    ZKV_DRIVER_LOG="$(winpath "$SCRATCH/driver.log")" run_closed timeout 120 wine "$DRIVER" "$@" \
         >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null
 }
 
-# Runs the driver. A query that changes nothing is asked once more when Wine ends it without a
-# word (see again_if_silent); so is set-text, since setting a text twice leaves what setting it
+# shellcheck source=tests/e2e/driver_session.sh
+. "$E2E_SRC/driver_session.sh"
+
+# Runs a driver command through the scenario's driver session. A query that changes nothing is
+# asked once more when the driver ends without an answer (Wine now and then ends a program at
+# once and without a word); so is set-text, since setting a text twice leaves what setting it
 # once does. Anything else is reported as it ended.
 drv() {
-    local rc=0 tries=1
+    local tries=1
     case "$1" in
         get | get-text | expect | expect-all | expect-sel | list | list-windows | focus-of | wait-window | \
-            wait-focus | wait-painted | clipped | misplaced | seen | set-text) tries=2 ;;
+            wait-focus | wait-painted | clipped | misplaced | seen | set-text | exists | wait-gone) tries=2 ;;
     esac
-    again_if_silent "$tries" "kvdriver $1" "$SCRATCH/err" drv_once "$@" || rc=$?
-    if ((rc != 0)) && [[ ! -s "$SCRATCH/err" && -s "$SCRATCH/driver.log" ]]; then
-        sed 's/^/  its log: /' "$SCRATCH/driver.log" >&2
-    fi
-    cat "$SCRATCH/out"
-    cat "$SCRATCH/err" >&2
-    return "$rc"
+    drv_session "$tries" "$@"
 }
 
 # The unix path of a path on the prefix's C: drive ("C:\zkv\app" -> .../drive_c/zkv/app).
@@ -122,9 +123,28 @@ cleanup() {
     for pid in "${STARTED_PIDS[@]}"; do
         drv kill "$pid" >/dev/null 2>&1 || true
     done
+    drv_session_end
     rm -rf "$SCRATCH"
 }
 trap cleanup EXIT
+
+# The folders on the prefix's C: drive that scenarios lay out and write to.
+SCENARIO_FOLDERS=(zkv zkvdata 'Program Files/Zentrova test')
+
+# Every scenario starts from the same prefix, however the one before it ended (passed, failed,
+# timed out, killed without a chance to clean up): the programs it left running are ended, the
+# registry keys scenarios change get the values the prefix was made with (see wine_env.sh), the
+# mouse pointer goes to the screen's far corner, and the scenarios' folders go.
+reset_prefix() {
+    again_if_silent 2 "kvdriver reset" "$SCRATCH/err" drv_once reset "$(winpath "$E2E_DIR/prefix-state.txt")" ||
+        fail "cannot put the prefix back to its known state: $(cat "$SCRATCH/err" "$SCRATCH/driver.log")"
+    cat "$SCRATCH/out"
+    local f w h
+    for f in "${SCENARIO_FOLDERS[@]}"; do rm -rf "${WINEPREFIX:?}/drive_c/$f"; done
+    read -r w h < <(timeout 10 xdotool getdisplaygeometry) || fail "xdotool cannot read the display's size"
+    timeout 10 xdotool mousemove "$((w - 1))" "$((h - 1))" || fail "xdotool cannot move the pointer"
+}
+reset_prefix
 
 # Starts the program of a folder laid out by lay_app and waits for its main window.
 start_app() {

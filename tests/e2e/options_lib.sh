@@ -115,11 +115,10 @@ file_bytes() {
 # The file is written once the dialog has closed: waits (up to 5 s) until it holds exactly
 # these bytes, then compares (so that a difference is shown).
 expect_file() {
-    local what="$1" file="$2" bytes="$3" i
-    for ((i = 0; i < 100; i++)); do
-        file_bytes "$file"
-        [[ "$FILE_TEXT" == "$bytes" ]] && break
+    local what="$1" file="$2" bytes="$3" until=$((${EPOCHREALTIME/./} + 5000000))
+    while file_bytes "$file" && [[ "$FILE_TEXT" != "$bytes" ]] && ((${EPOCHREALTIME/./} < until)); do
         sleep 0.05
     done
+    [[ "$FILE_TEXT" == "$bytes" ]] || echo "waited 5 s for $file to hold the expected bytes" >&2
     assert_eq "$what" "$bytes" "$FILE_TEXT"
 }

@@ -5,10 +5,17 @@
 # a pipeline, a command substitution) wait forever. Callers redirect 0-2 themselves.
 run_closed() {
     (
-        for fd in "/proc/$BASHPID/fd/"*; do
-            fd="${fd##*/}"
-            if ((fd > 2)); then eval "exec $fd>&-"; fi
-        done
+        close_above_2
         exec "$@"
     )
+}
+
+# Closes this (sub)shell's descriptors above 2; for a subshell that then runs a program with exec,
+# so that the program's process is the one the subshell started as.
+close_above_2() {
+    local fd
+    for fd in "/proc/$BASHPID/fd/"*; do
+        fd="${fd##*/}"
+        if ((fd > 2)); then eval "exec $fd>&-"; fi
+    done
 }

@@ -35,11 +35,8 @@ named() {
 tooltip_is() { expect_out "tooltip of $2" "$3" tooltip "$APP_TITLE" "$1" 10000; }
 
 # The mail link opens whatever the system runs for "mailto:": here the stand-in, which records
-# what it was given. The prefix's own handler is put back whatever happens.
-save_key "$MAIL_KEY" mail
-trap 'restore_key "$MAIL_KEY" mail; cleanup' EXIT
-reg_run add "$MAIL_KEY" /ve /t REG_SZ /d "\"$WINDOW_FOLDER\\robocopy.exe\" \"%1\"" /f ||
-    fail "cannot set $MAIL_KEY: $(cat "$SCRATCH/reg.log")"
+# what it was given. The prefix's own handler is back before the next scenario (reset_prefix).
+reg_set "$MAIL_KEY" '' "\"$WINDOW_FOLDER\\robocopy.exe\" \"%1\""
 # The program passes its environment, with the record's name, on to what it starts.
 use_record 'C:\zkv\records\window_accessibility.txt'
 

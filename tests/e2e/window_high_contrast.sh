@@ -8,7 +8,7 @@
 # is told of the change as Windows tells it (WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST): at once the
 # boxes take the scheme's window and disabled colours and the mail link its link colour; unloaded
 # and told again, the boxes are grey and white again. Screenshots: high-contrast-*.png. The
-# prefix's colours and visual style are put back afterwards, whatever happens.
+# prefix's colours and visual style are put back before the next scenario.
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -34,16 +34,9 @@ SCHEME=(
 WINDOW=000000 WINDOW_TEXT=FFFFFF BUTTON_FACE=000000 LINK=FFFF00
 
 
-restored=0
-restore_prefix() {
-    ((restored)) && return 0
-    restored=1
-    [[ -n "${APP_PID:-}" ]] && drv kill "$APP_PID" >/dev/null 2>&1
-    restore_key "$COLOURS_KEY" colours
-    restore_key "$THEME_KEY" theme
-    restore_key "$CONTRAST_KEY" contrast
-}
-trap 'restore_prefix; cleanup' EXIT
+# The program started by this scenario ends with it; the prefix's colours and visual style go
+# back before the next scenario (reset_prefix).
+trap '[[ -n "${APP_PID:-}" ]] && drv kill "$APP_PID" >/dev/null 2>&1; cleanup' EXIT
 
 # Each check below reads the screen: after a change, this first.
 painted() { drv wait-painted "${1:-$APP_TITLE}" 10000 || fail "\"${1:-$APP_TITLE}\" did not finish painting"; }
@@ -66,23 +59,11 @@ lacks() {
     echo "ok: $1"
 }
 
-save_key "$COLOURS_KEY" colours
-save_key "$THEME_KEY" theme
-save_key "$CONTRAST_KEY" contrast
-# One import: every wine reg command is a program start of its own.
-{
-    echo REGEDIT4
-    echo
-    echo "[${COLOURS_KEY/HKCU/HKEY_CURRENT_USER}]"
-    for entry in "${SCHEME[@]}"; do printf '"%s"="%s"\n' "${entry%%|*}" "${entry#*|}"; done
-    echo
-    echo "[${THEME_KEY/HKCU/HKEY_CURRENT_USER}]"
-    echo '"ThemeActive"="0"'
-    echo
-    echo "[${CONTRAST_KEY/HKCU/HKEY_CURRENT_USER}]"
-    echo '"Flags"="127"'
-} >"$SCRATCH/scheme.reg"
-reg_run import "$(winpath "$SCRATCH/scheme.reg")" || fail "cannot set the high-contrast scheme: $(cat "$SCRATCH/reg.log")"
+for entry in "${SCHEME[@]}"; do
+    reg_set "$COLOURS_KEY" "${entry%%|*}" "${entry#*|}"
+done
+reg_set "$THEME_KEY" ThemeActive 0
+reg_set "$CONTRAST_KEY" Flags 127
 
 timeout 120 x86_64-w64-mingw32-g++ -shared -Os -s -static-libgcc -static-libstdc++ -o "$SCRATCH/$HOOK" \
     "$E2E_SRC/high_contrast_hook.cpp" || fail "cannot build $HOOK"

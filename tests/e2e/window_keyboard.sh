@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# The window from the keyboard alone. On every page, Tab goes round every control that takes
-# the focus (every shown, enabled control but the option buttons, of which an array is reached at
-# its chosen one), in reading order, then the bottom row and the tab strip, and never stops on a
-# control that is hidden or covered. The access keys of the captions do what their controls do,
-# a text box in a check box's caption stays drawn when Tab passes the check box, and a screenshot
-# shows the focus on a check box reached by Tab (keyboard-focus.png).
+# The window from the keyboard alone, in parts that run on their own:
+#   window_keyboard.sh walk <first> <last>   on the pages PAGES[first..last] (window_lib.sh), Tab
+#       goes round every control that takes the focus (every shown, enabled control but the
+#       option buttons, of which an array is reached at its chosen one), in reading order, then
+#       the bottom row and the tab strip, and never stops on a control that is hidden or covered
+#   window_keyboard.sh keys   Space on the step buttons; a text box in a check box's caption stays
+#       drawn when Tab passes the check box, and a screenshot shows the focus on a check box
+#       reached by Tab (keyboard-focus.png); the access keys of the captions do what their
+#       controls do
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # shellcheck source=tests/e2e/window_lib.sh
 . "$E2E_SRC/window_lib.sh"
+part="${1:-}"
+case "$part" in
+walk) is_page_range "${2:-}" "${3:-}" ||
+    fail "usage: window_keyboard.sh walk <first> <last>, of the pages 0 to $((${#PAGES[@]} - 1))" ;;
+keys) ;;
+*) fail "usage: window_keyboard.sh walk <first> <last> | keys" ;;
+esac
 
 start_window_app
 
@@ -70,11 +80,15 @@ tab_to() {
     fail "Tab never reached $sel"
 }
 
-for p in "${PAGES[@]}"; do
-    IFS='|' read -r tab steps what probe <<<"$p"
-    show_page "$tab" "$steps" "$probe" seen
-    walk_page "$what"
-done
+if [[ "$part" == walk ]]; then
+    for ((i = $2; i <= $3; i++)); do
+        IFS='|' read -r tab steps what probe <<<"${PAGES[i]}"
+        show_page "$tab" "$steps" "$probe" seen
+        walk_page "$what"
+    done
+    end_app
+    exit 0
+fi
 
 # Stepping with the keyboard: Space on ">" up to the last sub-page, where ">" turns grey and the
 # focus goes to "<", so that Space steps back again.

@@ -26,6 +26,9 @@ PAGES=(
     '5|0|job|Button=Save'
 )
 
+# Whether <first> <last> name a range of PAGES, for the scenarios that run in parts.
+is_page_range() { [[ "$1" =~ ^[0-9]+$ && "$2" =~ ^[0-9]+$ ]] && (($1 <= $2 && $2 < ${#PAGES[@]})); }
+
 # Lays out the program beside the stand-in, starts it and waits until its General page is up.
 start_window_app() {
     lay_app "$WINDOW_FOLDER"
@@ -75,38 +78,24 @@ count_windows() {
     grep -cF " \"$title\"" "$SCRATCH/windows" || true
 }
 
-# The prefix's registry: a text value set, a key deleted (when there), the DPI of the next
-# program started.
-reg_set() {
-    run_closed timeout 60 wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >"$SCRATCH/reg" 2>&1 </dev/null ||
-        fail "wine reg add $1 /v $2 failed: $(cat "$SCRATCH/reg")"
-}
-reg_delete_key() {
-    run_closed timeout 60 wine reg delete "$1" /f >/dev/null 2>&1 </dev/null || true
-}
-reg_run() { run_closed timeout 60 wine reg "$@" >>"$SCRATCH/reg.log" 2>&1 </dev/null; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-# save_key <key> <name> / restore_key <key> <name>: a key the scenario changes, put back as it was
-# (or removed, when it was not there) whatever happens.
-save_key() {
-    local key="$1" file="$SCRATCH/saved-$2.reg"
-    reg_run export "$key" "$(winpath "$file")" /y || : >"$file.absent"
-}
-restore_key() {
-    local key="$1" file="$SCRATCH/saved-$2.reg"
-    reg_run delete "$key" /f || true
-    [[ -f "$file.absent" ]] || reg_run import "$(winpath "$file")" || echo "WARNING: could not restore $key" >&2
-}
+# The prefix's registry (every scenario starts with the keys it may change put back, see
+# reset_prefix): a text value set, a key deleted with all below it (when there).
+reg_set() { drv reg-set "$1" "$2" sz "$3" || fail "cannot set $2 of $1"; }
+reg_delete_key() { drv reg-delete "$1" || fail "cannot delete $1"; }
+
+# The DPI of the programs started next. The driver reads it when it starts, so it is started anew.
 set_log_pixels() {
-    run_closed timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
-        >"$SCRATCH/reg" 2>&1 </dev/null || fail "cannot set LogPixels $1: $(cat "$SCRATCH/reg")"
+    drv reg-set 'HKCU\Control Panel\Desktop' LogPixels dword "$1" || fail "cannot set LogPixels $1"
+    drv_session_restart
 }
 
-# The prefix's fonts for the next program started: standard (the font the layout was designed
-# with) or wide (a noticeably wider dialog font).
+# The prefix's fonts for the programs started next: standard (the font the layout was designed
+# with) or wide (a noticeably wider dialog font). The driver measures captions in the dialog font,
+# so it is started anew.
 set_fonts() {
     run_closed bash "$REPO/scripts/wine_fonts.sh" "$1" >"$SCRATCH/fonts" 2>&1 </dev/null ||
         fail "cannot set the $1 fonts: $(cat "$SCRATCH/fonts")"
+    drv_session_restart
 }
 
 # A window's outer size in pixels, "WxH" (the main window's unless another title is given).

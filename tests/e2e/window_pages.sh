@@ -3,30 +3,36 @@
 # screenshot of each (build/screenshots/page-*.png, about.png), and the window, every page and
 # the About box again at 120 and 144 DPI (page-*-120dpi.png, page-*-144dpi.png ...). Every
 # screenshot is taken only once no caption in it is cut off, no control lies outside its page or
-# the window, and all six tabs are in view.
-#   window_pages.sh          with the dialog font the layout was designed with
-#   window_pages.sh wide     with a noticeably wider dialog font, at 96, 120 and 144 DPI
-#                            (page-*-wide.png, page-*-wide-120dpi.png ...)
+# the window, and all six tabs are in view. One DPI and font a run:
+#   window_pages.sh [standard|wide] [96|120|144]
+#     standard   the dialog font the layout was designed with (the default), at 96 DPI with the
+#                steps through the pages
+#     wide       a noticeably wider dialog font (page-*-wide.png, page-*-wide-120dpi.png ...)
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # shellcheck source=tests/e2e/window_lib.sh
 . "$E2E_SRC/window_lib.sh"
 fonts="${1:-standard}"
+dpi="${2:-96}"
+# The specified outer size (5725 x 7500 twips) at each DPI.
+declare -A SPECIFIED_SIZE=([96]=382x500 [120]=477x625 [144]=573x750)
+[[ ("$fonts" == standard || "$fonts" == wide) && -n "${SPECIFIED_SIZE[$dpi]:-}" ]] ||
+    fail "usage: window_pages.sh [standard|wide] [96|120|144]"
+specified_size="${SPECIFIED_SIZE[$dpi]}"
 
-# The prefix is shared by all scenarios: whatever happens, it goes back to 96 DPI and its
-# standard fonts.
-trap '(set_log_pixels 96; set_fonts standard) || true; cleanup' EXIT
-set_fonts "$fonts"
+# The prefix starts at 96 DPI with its standard fonts (reset_prefix).
+[[ "$fonts" == standard ]] || set_fonts "$fonts"
+((dpi == 96)) || set_log_pixels "$dpi"
 
 # A screenshot of the window, checked to be of the window's size and drawn (a window that was
 # not drawn shows as one or two flat colours), after checking its layout (window_lib.sh).
 shot() {
-    local title="$1" name="$2" colours
+    local title="$1" name="$2" size colours
     layout_holds "$title" "$name"
     screenshot "$title" "$name"
-    assert_eq "$name.png size" "$SHOT_SIZE" "$(timeout 30 identify -format '%wx%h' "$SHOT")"
-    colours="$(timeout 30 convert "$SHOT" -format '%k' info:)"
+    read -r size colours < <(timeout 30 convert "$SHOT" -format '%wx%h %k\n' info:) || true
+    assert_eq "$name.png size" "$SHOT_SIZE" "$size"
     ((colours > 8)) || fail "$name.png has only $colours colours: the window is not drawn"
 }
 
@@ -77,25 +83,32 @@ every_page() {
 }
 
 if [[ "$fonts" == wide ]]; then
-    # The window grows with the font, never below its specified size (5725 x 7500 twips).
-    # dpi | the specified outer size there
-    for row in '96|382x500' '120|477x625' '144|573x750'; do
-        IFS='|' read -r dpi size <<<"$row"
-        set_log_pixels "$dpi"
-        start_window_app
-        read -r w h <<<"$(window_size | tr x ' ')"
-        ((w >= ${size%x*} && h >= ${size#*x})) || fail "window ${w}x$h at $dpi DPI is smaller than $size"
-        echo "ok: window ${w}x$h at $dpi DPI with the wide font"
-        suffix=-wide
-        ((dpi == 96)) || suffix="-wide-${dpi}dpi"
-        every_page "$dpi" "$suffix"
-        end_app
-    done
+    # The window grows with the font, never below its specified size.
+    start_window_app
+    read -r w h <<<"$(window_size | tr x ' ')"
+    ((w >= ${specified_size%x*} && h >= ${specified_size#*x})) ||
+        fail "window ${w}x$h at $dpi DPI is smaller than $specified_size"
+    echo "ok: window ${w}x$h at $dpi DPI with the wide font"
+    suffix=-wide
+    ((dpi == 96)) || suffix="-wide-${dpi}dpi"
+    every_page "$dpi" "$suffix"
+    end_app
+    exit 0
+fi
+
+if ((dpi != 96)); then
+    # The program sizes itself for the monitor's DPI, and every page and the About box are shown
+    # again, their captions checked and screenshotted (page-*-120dpi.png ...).
+    start_window_app
+    assert_eq "window size at $dpi DPI" "$specified_size" "$(window_size)"
+    check_layout "$dpi"
+    every_page "$dpi" "-${dpi}dpi"
+    end_app
     exit 0
 fi
 
 start_window_app
-assert_eq "window size at 96 DPI" 382x500 "$(window_size)"
+assert_eq "window size at 96 DPI" "$specified_size" "$(window_size)"
 check_layout 96
 check_styles "$APP_TITLE" main
 step_buttons "General" 0
@@ -178,16 +191,3 @@ assert_eq "About box centred on the main window" \
     "$((ml + (mr - ml - (ar - al)) / 2)) $((mt + (mb - mt - (ab - at)) / 2))" "$al $at"
 end_app
 
-# 120 and 144 DPI: the program sizes itself for the monitor's DPI, and every page and the About
-# box are shown again, their captions checked and screenshotted (page-*-120dpi.png ...).
-# dpi | the window's outer size there (5725 x 7500 twips)
-for row in '120|477x625' '144|573x750'; do
-    IFS='|' read -r dpi size <<<"$row"
-    set_log_pixels "$dpi"
-    start_window_app
-    assert_eq "window size at $dpi DPI" "$size" "$(window_size)"
-    check_layout "$dpi"
-    every_page "$dpi" "-${dpi}dpi"
-    end_app
-done
-set_log_pixels 96

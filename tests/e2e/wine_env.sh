@@ -5,6 +5,11 @@
 #                       running, write the settings to <e2e dir>/env.sh for the scenarios
 #   wine_env.sh stop    stop every Wine process of the prefix and the display; the prefix stays
 # The e2e dir is $ZKV_E2E_DIR, by default <repo>/build/e2e.
+#
+# When the prefix is made, the registry keys that scenarios change are saved to prefix-state.txt;
+# every scenario puts them back before it starts (lib.sh), so that none sees what an earlier one
+# left, however that one ended. A prefix made by other versions of these scripts, or of Wine, or
+# whose making did not finish, is made again.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -12,6 +17,24 @@ repo="$(cd "$here/../.." && pwd)"
 e2e_dir="${ZKV_E2E_DIR:-$repo/build/e2e}"
 prefix="$e2e_dir/prefix"
 env_file="$e2e_dir/env.sh"
+state_file="$e2e_dir/prefix-state.txt"
+stamp_file="$e2e_dir/prefix-stamp"
+driver="${ZKV_WIN_BUILD_DIR:-$repo/build/win}/kvdriver.exe"
+
+# Every key a scenario may change: the DPI, the fonts, the colours and visual style, the
+# handlers, the tools, the file dialogs' memory, and the prefix's own settings.
+PREFIX_KEYS=(
+    'HKCU\Control Panel\Desktop'
+    'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    'HKCU\Control Panel\Colors'
+    'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+    'HKCU\Control Panel\Accessibility\HighContrast'
+    'HKCR\mailto\shell\open\command'
+    'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+    'HKLM\SOFTWARE\Microsoft\Shared Tools Location'
+    'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\ComDlg32'
+    'HKCU\Software\Wine\X11 Driver'
+)
 
 die() { echo "wine_env.sh: $*" >&2; exit 1; }
 
@@ -35,39 +58,56 @@ configure_prefix() {
         die "cannot set up the prefix's fonts: $(tail -n 1 "$e2e_dir/wine.log")"
 }
 
+# What the prefix is made by: these scripts, the key list and Wine's version.
+prefix_stamp() {
+    { cat "$here/wine_env.sh" "$repo/scripts/wine_lib.sh" "$repo/scripts/wine_fonts.sh"; wine --version; } |
+        sha256sum | cut -d' ' -f1
+}
+
 cmd_start() {
     mkdir -p "$e2e_dir"
+    [[ -f "$driver" ]] || die "missing $driver (run make build first)"
+    local stamp
+    stamp="$(prefix_stamp)"
     if [[ -f "$env_file" ]]; then
         # shellcheck disable=SC1090
         old_pid="$(. "$env_file" && echo "${ZKV_XVFB_PID:-}")"
-        if xvfb_alive "$old_pid"; then
+        if xvfb_alive "$old_pid" && [[ "$(cat "$stamp_file" 2>/dev/null)" == "$stamp" ]]; then
             # shellcheck disable=SC1090
             echo "wine_env.sh: already running (display $(. "$env_file" && echo "$DISPLAY"))"
             return 0
         fi
         # Left over from a run that did not stop: end what is left of its Wine processes.
         run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
+        XVFB_PID="$old_pid" stop_xvfb
         rm -f "$env_file"
     fi
 
     start_xvfb 90 "$e2e_dir/xvfb.log" || die "Xvfb did not come up (see $e2e_dir/xvfb.log)"
 
+    : >"$e2e_dir/wine.log"
+    if [[ "$(cat "$stamp_file" 2>/dev/null)" != "$stamp" || ! -f "$state_file" ]]; then
+        [[ -d "$prefix" ]] && echo "wine_env.sh: making the prefix again"
+        run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
+        run_closed timeout 30 wineserver -w >/dev/null 2>&1 </dev/null || true
+        rm -rf "$prefix" "$state_file" "$stamp_file"
+    fi
     # One server for all steps, started first so that every Wine process hangs off it and no
     # program start pays for a new one.
-    : >"$e2e_dir/wine.log"
     mkdir -p "$prefix"
     run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
-    local fresh=0
-    [[ -f "$WINEPREFIX/system.reg" ]] || fresh=1
-    prepare_prefix "$e2e_dir/wine.log" || die "wineboot --init failed (see $e2e_dir/wine.log)"
-    configure_prefix
-    if ((fresh)); then
+    if [[ ! -f "$stamp_file" ]]; then
+        prepare_prefix "$e2e_dir/wine.log" || die "wineboot --init failed (see $e2e_dir/wine.log)"
+        configure_prefix
         # The session that made the prefix keeps some of the first settings to itself (a colour
         # scheme set later does not take in it), so the scenarios get a session of their own, as
         # they do every later run.
         run_closed timeout 30 wineserver -k >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
         run_closed timeout 30 wineserver -w >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
         run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
+        run_closed timeout 60 wine "$driver" reg-save "Z:${state_file//\//\\}" "${PREFIX_KEYS[@]}" \
+            >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "cannot save the prefix's keys (see $e2e_dir/wine.log)"
+        echo "$stamp" >"$stamp_file"
     fi
 
     cat >"$env_file" <<EOF
