@@ -904,6 +904,11 @@ int cmdSelectTab(const Args& a) {
         if (cur == want) return 0;
         if (deadline.passed()) fail(L"the tab strip stays at " + std::to_wstring(cur) + L", wanted " + a[1]);
         pressKey(t.ctrl, cur < want ? VK_RIGHT : VK_LEFT);
+        // The next key is chosen only once this one has moved the selection: while the program
+        // handles a key it may answer our messages (when it waits on another thread), so having
+        // been answered does not prove the key was taken, and a key pressed on a stale reading
+        // would take the strip past the tab.
+        pollUntil(deadline.left(), [&] { return sendOrFail(t.ctrl, TCM_GETCURSEL, 0, 0, L"TCM_GETCURSEL") != cur; });
     }
 }
 
@@ -1392,7 +1397,18 @@ int cmdTreeChoose(const Args& a) {
                     break;
                 }
         }
+        // As for the tab strip: the next key is chosen from what this one did, not before it took.
+        const auto state = [&] {
+            const auto item = sendOrFail(t.ctrl, TVM_GETNEXTITEM, TVGN_CARET, 0, L"TVM_GETNEXTITEM");
+            return std::pair(
+                item,
+                item ? sendOrFail(t.ctrl, TVM_GETITEMSTATE, (WPARAM)item, TVIS_EXPANDED, L"TVM_GETITEMSTATE") &
+                        TVIS_EXPANDED
+                     : 0);
+        };
+        const auto before = state();
         pressKey(t.ctrl, vk);
+        pollUntil(std::min<DWORD>(deadline.left(), 2000), [&] { return state() != before; });
         chain = treeChain(t.ctrl);
         if (chain.empty()) fail(L"the tree lost its selection");
     }
