@@ -69,15 +69,23 @@ walk_page() {
     echo "ok: $what: Tab goes round ${#lines[@]} stops in reading order"
 }
 
-# Presses Tab on the real keyboard until the control has the focus.
+# Presses Tab on the real keyboard until the control has the focus. Each Tab waits (up to 2 s)
+# until the focus has moved, so that no Tab is pressed on a stale reading and carries it past.
 tab_to() {
-    local sel="$1" name i
+    local sel="$1" name i j now was
     name="$(drv get "$APP_TITLE" "$sel" name)" || fail "no $sel"
+    now="$(drv focus-of "$APP_TITLE")"
     for ((i = 0; i < 40; i++)); do
-        [[ "$(drv focus-of "$APP_TITLE")" == "$name" ]] && return 0
+        [[ "$now" == "$name" ]] && return 0
+        was="$now"
         timeout 10 xdotool key Tab || fail "xdotool key Tab failed"
+        for ((j = 0; j < 100; j++)); do
+            now="$(drv focus-of "$APP_TITLE")"
+            [[ "$now" == "$was" ]] || break
+            sleep 0.02
+        done
     done
-    fail "Tab never reached $sel"
+    fail "Tab never reached $sel (the focus is on $now after 40 presses)"
 }
 
 if [[ "$part" == walk ]]; then
