@@ -4,6 +4,7 @@
 
 #include "command/CommandLine.h"
 #include "command/Engine.h"
+#include "command/FolderSafety.h"
 #include "command/Messages.h"
 
 namespace command {
@@ -11,6 +12,37 @@ namespace command {
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+
+namespace {
+
+// Refuses a command that would destroy what it was asked to copy, and asks before one that
+// purges a whole drive or share; Ready when it may go on. Takes derivePath().value of each box.
+Outcome checkFolderSafety(std::string_view source, std::string_view destination, const slots::SwitchSlots& s,
+                          platform::Platform& p, std::string_view consequence) {
+    const FolderCheck check = checkFolders(source, destination, s);
+    std::string refusal;
+    switch (check.risk) {
+        case FolderRisk::None: return Outcome::Ready;
+        case FolderRisk::SameFolder: refusal = sameFolderText(source, destination, consequence); break;
+        case FolderRisk::SourceInsideDestination:
+            refusal = sourceInsideDestinationText(source, destination, check.switches, consequence);
+            break;
+        case FolderRisk::DestinationInsideSource:
+            refusal = destinationInsideSourceText(source, destination, check.switches, consequence);
+            break;
+        case FolderRisk::DestinationIsDriveRoot:
+        case FolderRisk::DestinationIsShareRoot: {
+            const bool share = check.risk == FolderRisk::DestinationIsShareRoot;
+            const Answer answer = p.messageBox(kAppTitle, rootPurgeQuestion(destination, share, source, check.switches),
+                                               Buttons::YesNoDefaultNo, Icon::Exclamation);
+            return answer == Answer::Yes ? Outcome::Ready : Outcome::Cancelled;
+        }
+    }
+    p.messageBox(kAppTitle, refusal, Buttons::Ok, Icon::Exclamation);
+    return Outcome::FocusDestination;
+}
+
+}  // namespace
 
 Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots& s,
                        platform::Platform& p, std::string_view consequence) {
@@ -29,6 +61,10 @@ Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationB
         p.messageBox(kAppTitle, notFullPathText(field, consequence), Buttons::Ok, Icon::Exclamation);
         return focus;
     }
+    if (Outcome safety =
+            checkFolderSafety(derivePath(sourceBox).value, derivePath(destinationBox).value, s, p, consequence);
+        safety != Outcome::Ready)
+        return safety;
     s.SourcePathArg = derivePath(sourceBox).written;
     s.DestPathArg = derivePath(destinationBox).written;
     if (auto field = findBrokenArgument(s, sourceBox, destinationBox)) {

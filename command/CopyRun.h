@@ -21,9 +21,11 @@ enum class Outcome {
     WriteFailed
 };
 
-// The checks shared with the command-file export: both boxes filled and full paths, then the
-// path slots derived and every argument sound. Shows the message and returns its outcome, or Ready
-// when the command may go on. The path slots are written even when an argument is refused.
+// The checks shared with the command-file export: both boxes filled and full paths, folders that
+// the command would not destroy (FocusDestination when refused, Cancelled when the question
+// about purging a drive or share root is answered No), then the path slots derived and every
+// argument sound. Shows the message and returns its outcome, or Ready when the command may go
+// on. The path slots are written even when an argument is refused.
 Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
                        platform::Platform&, std::string_view consequence);
 

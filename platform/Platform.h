@@ -12,7 +12,8 @@
 
 namespace platform {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: Enter answers No, for a question whose Yes can lose data.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Icon { None, Question, Exclamation, Critical, Information };
 // Values as Windows returns them (IDOK, IDCANCEL, IDYES, IDNO).
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };

@@ -118,6 +118,7 @@ UINT messageBoxFlags(Buttons buttons, Icon icon) {
         case Buttons::Ok: flags = MB_OK; break;
         case Buttons::OkCancel: flags = MB_OKCANCEL; break;
         case Buttons::YesNo: flags = MB_YESNO; break;
+        case Buttons::YesNoDefaultNo: flags = MB_YESNO | MB_DEFBUTTON2; break;
     }
     switch (icon) {
         case Icon::None: break;
@@ -133,7 +134,8 @@ UINT messageBoxFlags(Buttons buttons, Icon icon) {
 Answer safeAnswer(Buttons buttons) {
     switch (buttons) {
         case Buttons::OkCancel: return Answer::Cancel;
-        case Buttons::YesNo: return Answer::No;
+        case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo: return Answer::No;
         case Buttons::Ok: break;
     }
     return Answer::Ok;

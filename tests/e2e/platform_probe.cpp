@@ -435,8 +435,14 @@ void pressButton(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPA
 
 void readBoxAndPress(HWND dialog, DialogScript& s) {
     s.seen = controlText(GetDlgItem(dialog, 0xFFFF));
-    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
-        if (GetDlgItem(dialog, id)) s.seen += " [" + std::to_string(id) + "]";
+    int defaultId = 0;  // the button that Enter presses: drawn as the default push button
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        HWND button = GetDlgItem(dialog, id);
+        if (!button) continue;
+        s.seen += " [" + std::to_string(id) + "]";
+        if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) defaultId = id;
+    }
+    s.seen += " default=" + std::to_string(defaultId);
     pressButton(dialog, std::stoi(narrow(s.argument)));
 }
 
@@ -447,10 +453,11 @@ void probeMessageBox(win32::Win32Platform& p) {
         platform::Answer want;
         const char* buttonsSeen;
     } cases[] = {
-        {platform::Buttons::YesNo, IDNO, platform::Answer::No, " [6] [7]"},
-        {platform::Buttons::YesNo, IDYES, platform::Answer::Yes, " [6] [7]"},
-        {platform::Buttons::OkCancel, IDCANCEL, platform::Answer::Cancel, " [1] [2]"},
-        {platform::Buttons::Ok, IDOK, platform::Answer::Ok, " [1]"},
+        {platform::Buttons::YesNo, IDNO, platform::Answer::No, " [6] [7] default=6"},
+        {platform::Buttons::YesNo, IDYES, platform::Answer::Yes, " [6] [7] default=6"},
+        {platform::Buttons::YesNoDefaultNo, IDYES, platform::Answer::Yes, " [6] [7] default=7"},
+        {platform::Buttons::OkCancel, IDCANCEL, platform::Answer::Cancel, " [1] [2] default=1"},
+        {platform::Buttons::Ok, IDOK, platform::Answer::Ok, " [1] default=1"},
     };
     for (const auto& c : cases) {
         DialogScript script{L"Continue?", readBoxAndPress, std::to_wstring(c.press), {}};

@@ -77,9 +77,11 @@ for row in "${cases[@]}"; do
     expect_out "destination after $what" 'C:\zkvdata\Music\' get-text "$APP_TITLE" "$DST"
 done
 
-# A drive's root folder keeps its one backslash, and the engine gets the root.
+# A drive's root folder keeps its one backslash, and the engine gets the root. (The destination
+# goes to another drive first: one inside C:\ would be refused, as a copy into its own source.)
+drv set-text "$APP_TITLE" "$DST" 'D:\Backup\' || fail "cannot fill the destination box"
 drop_on "$SRC" "$(unix_path 'C:\')"
 drv expect "$APP_TITLE" "$SRC" text 'C:\' 5000 || fail "the dropped drive root is not in the source box"
-SRC_ARG='C:\\' DST_ARG='C:\zkvdata\Music'
+SRC_ARG='C:\\' DST_ARG='D:\Backup'
 expect_command "the command line after the drops" ' /E /ZB /COPY:DAT /R:0 /W:0'
 end_app

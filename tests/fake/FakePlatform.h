@@ -27,7 +27,7 @@ struct ProcessCall {
 class FakePlatform : public platform::Platform {
 public:
     // Scripted answers, taken in order; a message box without a scripted answer answers OK
-    // (or Yes for a Yes/No box).
+    // (Yes for a Yes/No box, No for one whose default is No, as Enter would).
     std::deque<platform::Answer> answers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<std::string> folderAnswers;
@@ -49,10 +49,17 @@ public:
     std::map<std::string, std::string> written;  // path -> bytes
     std::string folder = "C:\\Tools\\Zentrova";
 
+    static platform::Answer unscriptedAnswer(platform::Buttons b) {
+        switch (b) {
+            case platform::Buttons::YesNo: return platform::Answer::Yes;
+            case platform::Buttons::YesNoDefaultNo: return platform::Answer::No;
+            default: return platform::Answer::Ok;
+        }
+    }
     platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons b,
                                 platform::Icon i) override {
         messages.push_back({std::string(title), std::string(text), b, i});
-        if (answers.empty()) return b == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
+        if (answers.empty()) return unscriptedAnswer(b);
         auto a = answers.front();
         answers.pop_front();
         return a;
