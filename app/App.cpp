@@ -1,8 +1,13 @@
 #include "app/App.h"
 
+#include <algorithm>
+
 #include "command/CommandFile.h"
+#include "command/CommandLine.h"
 #include "command/CopyRun.h"
 #include "command/Engine.h"
+#include "command/Messages.h"
+#include "command/RunEnd.h"
 #include "options/DateLimits.h"
 
 namespace app {
@@ -19,6 +24,7 @@ App::App(platform::Platform& p) : platform(p) {
     window.cmdRun.onClick = [this] { cmdRun_Click(); };
     window.cmdSaveBatch.onClick = [this] { cmdSaveBatch_Click(); };
     window.cmdQuit.onClick = [this] { ModAskQuit(); };
+    platform.setRunEndedHandler([this](platform::RunId run, std::uint32_t code) { runEnded(run, code); });
 }
 
 bool App::Form_Load() {
@@ -81,7 +87,28 @@ void App::Form_Unload() {
 }
 
 void App::cmdRun_Click() {
-    focusAfter(command::runCopy(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform));
+    platform::RunId run = 0;
+    const std::string source = window.txtSrcPath.text(), destination = window.txtDestPath.text();
+    const command::Outcome outcome = command::runCopy(source, destination, slots, platform, &run);
+    if (outcome == command::Outcome::Started && run != 0) {
+        runs_.push_back({run, command::derivePath(source).value, command::derivePath(destination).value});
+        window.statusLine.setText(command::runStatus(lastEnded_, runs_.size()));
+    }
+    focusAfter(outcome);
+}
+
+void App::runEnded(platform::RunId id, std::uint32_t exitCode) {
+    auto it = std::find_if(runs_.begin(), runs_.end(), [id](const Run& r) { return r.id == id; });
+    if (it == runs_.end()) return;  // each run is told once
+    const Run run = *it;
+    runs_.erase(it);
+    const std::string time = platform.timeOfDay();
+    lastEnded_ = command::runEndedStatus(time, exitCode);
+    window.statusLine.setText(command::runStatus(lastEnded_, runs_.size()));
+    if (!command::runFailed(exitCode)) return;
+    platform.drawAttention();
+    platform.messageBox(command::kAppTitle, command::runFailedText(run.source, run.destination, time, exitCode),
+                        Buttons::Ok, exitCode >= 16 ? Icon::Critical : Icon::Exclamation);
 }
 
 void App::cmdSaveBatch_Click() {

@@ -2,6 +2,10 @@
 // the window's commands. Portable; the Windows entry point drives it through the view.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "command/CopyRun.h"
 #include "options/Rules.h"
 #include "platform/Platform.h"
@@ -39,13 +43,23 @@ public:
     platform::Platform& platform;
 
 private:
+    // A copy run that has started and not yet been told ended.
+    struct Run {
+        platform::RunId id;
+        std::string source, destination;
+    };
+
     void cmdRun_Click();
+    // A run ended: the status line says how, and a failure is also a message not to be missed.
+    void runEnded(platform::RunId, std::uint32_t exitCode);
     void cmdSaveBatch_Click();
     // An empty folder box gets the focus after its message.
     void focusAfter(command::Outcome);
     void ModAskQuit();
 
     options::Context context_{window, slots, platform};
+    std::vector<Run> runs_;
+    std::string lastEnded_;
 };
 
 }  // namespace app

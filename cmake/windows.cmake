@@ -62,8 +62,14 @@ target_link_libraries(kvdriver PRIVATE user32 gdi32 advapi32)
 target_link_options(kvdriver PRIVATE ${ZKV_STATIC_LINK})
 set_target_properties(kvdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Loaded into the program by a scenario: a token without elevation, and the consent prompt.
+add_library(elevation_hook SHARED tests/e2e/elevation_hook.cpp)
+target_link_options(elevation_hook PRIVATE -static -s)
+set_target_properties(elevation_hook PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # The real platform layer checked from inside Wine, without the window.
-add_executable(platform_probe tests/e2e/platform_probe.cpp platform/win32/Win32Platform.cpp)
+add_executable(platform_probe tests/e2e/platform_probe.cpp platform/win32/Win32Platform.cpp
+  platform/win32/RunWatcher.cpp)
 target_include_directories(platform_probe PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(platform_probe PRIVATE comctl32)
 target_link_options(platform_probe PRIVATE ${ZKV_STATIC_LINK})

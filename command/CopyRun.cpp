@@ -75,15 +75,25 @@ Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationB
 }
 
 Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots& s,
-                platform::Platform& p) {
+                platform::Platform& p, platform::RunId* run) {
     Outcome checked = prepareCommand(sourceBox, destinationBox, s, p, "Nothing was started.");
     if (checked != Outcome::Ready) return checked;
     if (p.messageBox(kContinueTitle, displayForm(s), Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return Outcome::Cancelled;
-    std::string folder = p.programFolder();
-    std::optional<std::string> error = p.startProcess(enginePath(folder), launchForm(s, folder), kEngineShowState);
-    if (!error) return Outcome::Started;
-    p.messageBox(kAppTitle, engineStartFailedText(enginePath(folder), *error), Buttons::Ok, Icon::Critical);
+    const std::string folder = p.programFolder();
+    const auto elevation =
+        needsAdministrator(s) && !p.elevated() ? platform::Elevation::AsAdministrator : platform::Elevation::AsIs;
+    const auto started = p.startRun(enginePath(folder), launchForm(s, folder), kEngineShowState, elevation);
+    switch (started.kind) {
+        case platform::Result<platform::RunId>::Kind::Done:
+            if (run) *run = started.value;
+            return Outcome::Started;
+        case platform::Result<platform::RunId>::Kind::Cancelled:
+            p.messageBox(kAppTitle, kElevationDeclined, Buttons::Ok, Icon::Exclamation);
+            return Outcome::Declined;
+        case platform::Result<platform::RunId>::Kind::Failed: break;
+    }
+    p.messageBox(kAppTitle, engineStartFailedText(enginePath(folder), started.reason), Buttons::Ok, Icon::Critical);
     return Outcome::StartFailed;
 }
 

@@ -16,6 +16,7 @@ enum class Outcome {
     Ready,
     Cancelled,
     Started,
+    Declined,
     StartFailed,
     Saved,
     WriteFailed
@@ -29,7 +30,10 @@ enum class Outcome {
 Outcome prepareCommand(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&,
                        platform::Platform&, std::string_view consequence);
 
-// The whole press; returns at once after starting the engine.
-Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&, platform::Platform&);
+// The whole press; returns at once after starting the engine, whose run number goes to *run. The
+// engine is started with administrator rights (the system asks first) when the command needs
+// them and the program has none of its own.
+Outcome runCopy(std::string_view sourceBox, std::string_view destinationBox, slots::SwitchSlots&, platform::Platform&,
+                platform::RunId* run = nullptr);
 
 }  // namespace command

@@ -9,4 +9,8 @@ bool engineFound(platform::Platform& p) {
     return length && *length == kEngineSize;
 }
 
+bool needsAdministrator(const slots::SwitchSlots& s) {
+    return s.CopyModeSwitch == " /B" || s.CopyModeSwitch == " /ZB" || !s.CopyFlagU.empty();
+}
+
 }  // namespace command

@@ -6,6 +6,7 @@
 
 #include "command/EngineSize.h"
 #include "platform/Platform.h"
+#include "slots/SwitchSlots.h"
 
 namespace command {
 
@@ -14,5 +15,10 @@ inline constexpr platform::ShowState kEngineShowState = platform::ShowState::Max
 
 // The engine is accepted only when its file beside the program is exactly kEngineSize bytes.
 bool engineFound(platform::Platform&);
+
+// Whether the command needs rights a user has only with an elevated token: the backup mode (/B,
+// and /ZB when a file is denied) needs the backup and restore rights, and copying auditing
+// information (copy flag U) the right to manage auditing. Without them the engine stops at once.
+bool needsAdministrator(const slots::SwitchSlots&);
 
 }  // namespace command

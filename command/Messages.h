@@ -78,6 +78,11 @@ inline std::string rootPurgeQuestion(std::string_view root, bool share, std::str
         " that is not in the source " + std::string(source) + " will be deleted.\r\nDo you want to go on?";
 }
 
+// The user said No at the system's consent prompt for the engine's administrator rights.
+inline constexpr std::string_view kElevationDeclined =
+    "robocopy.exe was not given administrator rights, so nothing was started.\r\n"
+    "The backup mode (/B, /ZB) and copying auditing information (/COPY:...U) need them.";
+
 inline std::string engineStartFailedText(std::string_view path, std::string_view reason) {
     return "The copy engine could not be started:\r\n" + std::string(path) + "\r\n" + std::string(reason);
 }

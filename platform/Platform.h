@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,25 @@ struct Date {
     friend bool operator==(const Date&, const Date&) = default;
 };
 
+// How a call that the user or the system may stop ended: done (with its value), cancelled by the
+// user, or failed (with the system's reason).
+template <class T>
+struct Result {
+    enum class Kind { Done, Cancelled, Failed };
+    Kind kind = Kind::Done;
+    T value{};
+    std::string reason;
+
+    static Result done(T v) { return {Kind::Done, std::move(v), {}}; }
+    static Result cancelled() { return {Kind::Cancelled, T{}, {}}; }
+    static Result failed(std::string why) { return {Kind::Failed, T{}, std::move(why)}; }
+};
+
+// A started copy run, by which its end is told.
+using RunId = std::uint64_t;
+// With administrator rights the system asks the user's consent first (the shell's "runas" verb).
+enum class Elevation { AsIs, AsAdministrator };
+
 struct RegistryValue {
     std::uint32_t type = 0;  // REG_SZ 1, REG_DWORD 4, ...
     std::vector<std::uint8_t> data;  // exactly the bytes the registry returned
@@ -53,6 +73,19 @@ public:
     // else the system's error text.
     virtual std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
                                                     ShowState) = 0;
+    // Starts a copy run without waiting, keeping it so that its end is told to the run-end
+    // handler (once, on the window's thread, never from another). Cancelled when the user
+    // declined the consent prompt for administrator rights.
+    virtual Result<RunId> startRun(const std::string& application, const std::string& commandLine, ShowState,
+                                   Elevation) = 0;
+    // Who hears of each run's end, with the run's exit code.
+    virtual void setRunEndedHandler(std::function<void(RunId, std::uint32_t exitCode)>) = 0;
+    // Whether the program itself runs with administrator rights (an elevated token).
+    virtual bool elevated() = 0;
+    // The time now in the user's short time format, without seconds: "14:32".
+    virtual std::string timeOfDay() = 0;
+    // Makes the window's taskbar button flash when the window is not in front.
+    virtual void drawAttention() = 0;
     // The shell's "open" verb on a document or address.
     virtual void shellOpen(const std::string& target) = 0;
     // Length in bytes; nullopt when the file is missing or cannot be read.

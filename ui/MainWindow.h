@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -22,6 +23,23 @@ namespace ui {
 // name it last held from one browse to the next: the name it proposed, or the path chosen in it.
 struct LogFileDialog {
     std::string fileName;
+};
+
+// The line at the foot of the window that says how the copy runs went. Not a control of any
+// page: the view shows it in a status bar below them.
+class StatusLine {
+public:
+    const std::string& text() const { return text_; }
+    void setText(std::string text) {
+        if (text == text_) return;
+        text_ = std::move(text);
+        if (shown) shown(text_);
+    }
+    // The view's, to show each new text.
+    std::function<void(const std::string&)> shown;
+
+private:
+    std::string text_;
 };
 
 // What a view needs to hear besides control changes.
@@ -232,6 +250,7 @@ public:
     CheckBox& chkJobSummary = get<CheckBox>("chkJobSummary");
     Frame& fmSaveBatch = get<Frame>("fmSaveBatch");
     Button& cmdSaveBatch = get<Button>("cmdSaveBatch");
+    StatusLine statusLine;
 
 private:
     MainWindowObserver* observer_ = nullptr;

@@ -16,6 +16,7 @@ int run(HINSTANCE instance, int showCommand) {
 
     win32::MainView view(app, platform);
     if (!view.create(instance)) return 1;
+    platform.setMainWindow(view.hwnd());
     // Message boxes and dialogs belong to whichever of our windows is active.
     win32::AboutView about(platform);
     about.onActivated = [&view] { view.aboutActivated(); };

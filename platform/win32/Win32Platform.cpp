@@ -39,6 +39,8 @@ public:
         return *this;
     }
     HANDLE get() const noexcept { return h_; }
+    // Gives the handle up to the caller, who closes it.
+    HANDLE release() noexcept { return std::exchange(h_, nullptr); }
     explicit operator bool() const noexcept { return h_ != nullptr; }
     // Closes now; false when the system reports a failure (for a file: data may not have been written).
     bool close() noexcept {
@@ -200,7 +202,11 @@ Win32Platform::~Win32Platform() {
     if (auto uninitialize = ole32_.function<decltype(::CoUninitialize)>("CoUninitialize")) uninitialize();
 }
 
-HWND Win32Platform::owner() const noexcept { return owner_ ? owner_ : GetActiveWindow(); }
+HWND Win32Platform::owner() const noexcept {
+    if (owner_) return owner_;
+    HWND active = GetActiveWindow();
+    return active ? active : main_;
+}
 
 void Win32Platform::ensureCom() noexcept {
     if (comTried_) return;
@@ -278,11 +284,12 @@ std::string Win32Platform::browseForFolder(std::string_view title) {
     return narrow(path);
 }
 
-std::optional<std::string> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
-                                                       platform::ShowState show) {
-    const std::wstring program = widen(application);
-    std::wstring command = widen(commandLine);  // CreateProcessW may write into it
+namespace {
 
+// Starts the program in a console of its own, in the show state; its process handle, or null
+// with the system's error left for GetLastError.
+UniqueHandle createProcess(const std::wstring& program, const std::string& commandLine, platform::ShowState show) {
+    std::wstring command = widen(commandLine);  // CreateProcessW may write into it
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -290,11 +297,100 @@ std::optional<std::string> Win32Platform::startProcess(const std::string& applic
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), command.data(), nullptr, nullptr, FALSE,
                         CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &started))
-        return lastErrorText(program);
-    // The program runs on its own; nothing of it is kept.
-    UniqueHandle process(started.hProcess);
+        return {};
     UniqueHandle thread(started.hThread);
+    return UniqueHandle(started.hProcess);
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
+                                                       platform::ShowState show) {
+    const std::wstring program = widen(application);
+    // The program runs on its own; nothing of it is kept.
+    if (!createProcess(program, commandLine, show)) return lastErrorText(program);
     return {};
+}
+
+namespace {
+
+// The arguments after the program's own (the first), which the command line starts with: quoted
+// up to the next quote, or else up to the first blank, as the system reads the program's name.
+std::wstring argumentsAfterProgram(const std::wstring& commandLine) {
+    size_t at = 0;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        at = commandLine.find(L'"', 1);
+        at = at == std::wstring::npos ? commandLine.size() : at + 1;
+    } else {
+        at = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+    }
+    while (at < commandLine.size() && (commandLine[at] == L' ' || commandLine[at] == L'\t')) ++at;
+    return commandLine.substr(at);
+}
+
+}  // namespace
+
+platform::Result<platform::RunId> Win32Platform::startRun(const std::string& application,
+                                                          const std::string& commandLine, platform::ShowState show,
+                                                          platform::Elevation elevation) {
+    using Started = platform::Result<platform::RunId>;
+    const std::wstring program = widen(application);
+    HANDLE process = nullptr;
+    if (elevation == platform::Elevation::AsAdministrator) {
+        ensureCom();
+        auto shellExecuteEx = shell32_.function<decltype(::ShellExecuteExW)>("ShellExecuteExW");
+        if (!shellExecuteEx) return Started::failed(lastErrorText(program));
+        const std::wstring arguments = argumentsAfterProgram(widen(commandLine));
+        SHELLEXECUTEINFOW run{};
+        run.cbSize = sizeof run;
+        run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+        run.hwnd = owner();
+        run.lpVerb = L"runas";
+        run.lpFile = program.c_str();
+        run.lpParameters = arguments.c_str();
+        run.nShow = static_cast<int>(show);
+        if (!shellExecuteEx(&run)) {
+            if (GetLastError() == ERROR_CANCELLED) return Started::cancelled();
+            return Started::failed(lastErrorText(program));
+        }
+        process = run.hProcess;
+    } else {
+        UniqueHandle started = createProcess(program, commandLine, show);
+        if (!started) return Started::failed(lastErrorText(program));
+        process = started.release();
+    }
+    // A run whose end cannot be watched still runs; it is only not reported.
+    return Started::done(runs_.watch(process));
+}
+
+bool Win32Platform::elevated() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    UniqueHandle owned(token);
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    return GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+        elevation.TokenIsElevated != 0;
+}
+
+std::string Win32Platform::timeOfDay() {
+    wchar_t text[64];
+    const int n = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, text, 64);
+    return n > 1 ? narrow(std::wstring(text, n - 1)) : std::string();
+}
+
+void Win32Platform::drawAttention() {
+    HWND window = main_;
+    if (!window) return;
+    // In front already when the window in front is one of ours (the main window, the About box).
+    DWORD front = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &front);
+    if (front == GetCurrentProcessId()) return;
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = window;
+    flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;  // until the window comes to the front
+    FlashWindowEx(&flash);
 }
 
 void Win32Platform::shellOpen(const std::string& target) {

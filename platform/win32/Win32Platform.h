@@ -9,6 +9,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/LazyModule.h"
+#include "platform/win32/RunWatcher.h"
 
 namespace win32 {
 
@@ -21,6 +22,10 @@ public:
 
     // The window that owns message boxes and the save dialog; 0 means the active window.
     void setOwner(HWND owner) noexcept { owner_ = owner; }
+    // The program's main window: it owns what the program shows while none of its windows is
+    // active (a run's end told while the engine's console is in front), and its taskbar button
+    // is the one that flashes.
+    void setMainWindow(HWND main) noexcept { main_ = main; }
 
     platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons,
                                 platform::Icon) override;
@@ -29,6 +34,15 @@ public:
     // An empty application lets the system take the program from the command line.
     std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
                                             platform::ShowState) override;
+    // As administrator through the shell's "runas" verb, with the same command line.
+    platform::Result<platform::RunId> startRun(const std::string& application, const std::string& commandLine,
+                                               platform::ShowState, platform::Elevation) override;
+    void setRunEndedHandler(std::function<void(platform::RunId, std::uint32_t)> handler) override {
+        runs_.setHandler(std::move(handler));
+    }
+    bool elevated() override;
+    std::string timeOfDay() override;
+    void drawAttention() override;
     void shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool fileExists(const std::string& path) override;
@@ -63,6 +77,7 @@ private:
     void ensureCom() noexcept;
 
     HWND owner_ = nullptr;
+    HWND main_ = nullptr;
     LazyModule comdlg32_{L"comdlg32.dll"};
     LazyModule shell32_{L"shell32.dll"};
     LazyModule shlwapi_{L"shlwapi.dll"};
@@ -70,6 +85,7 @@ private:
     LazyModule oleaut32_{L"oleaut32.dll"};
     bool comTried_ = false;
     bool comJoined_ = false;  // CoInitializeEx succeeded, so CoUninitialize is owed
+    RunWatcher runs_;
 };
 
 }  // namespace win32

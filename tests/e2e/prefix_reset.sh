@@ -34,7 +34,7 @@ reg_delete_key 'HKCU\Software\Wine\X11 Driver'
 start_window_app
 left_pid="$APP_PID"
 read -r w h <<<"$(window_size | tr x ' ')"
-((w >= 573 && h >= 750)) || fail "the program left running is ${w}x$h, not at 144 DPI"
+((w >= 573 && h >= 750 + $(status_bar_height))) || fail "the program left running is ${w}x$h, not at 144 DPI"
 mkdir -p "$(unix_path 'C:\zkvdata\left')"
 keys_as_made && fail "the changes did not reach the keys"
 
@@ -51,5 +51,5 @@ echo "ok: the folders are gone"
 
 STARTED_PIDS=()
 start_window_app
-assert_eq "the next program at 96 DPI" 382x500 "$(window_size)"
+assert_eq "the next program at 96 DPI" "$(with_status_bar 382x500)" "$(window_size)"
 end_app

@@ -42,7 +42,7 @@ start_window_app
 goto_tab 1
 holds "Copy Options 1 in front" 'Button=Copy Data.' seen 1
 drv dpi-change "$APP_TITLE" 96 144
-assert_eq "window size after a change to 144 DPI" 573x750 "$(window_size)"
+assert_eq "window size after a change to 144 DPI, with its status bar" "$(with_status_bar 573x750)" "$(window_size)"
 
 if [[ "$part" == pages ]]; then
     for ((i = $2; i <= $3; i++)); do
@@ -80,7 +80,7 @@ drv wait-gone "$ABOUT_TITLE" 5000 || fail "the About box stays open"
 
 # Back: the specified size and every page on the display area again.
 drv dpi-change "$APP_TITLE" 144 96
-assert_eq "window size back at 96 DPI" 382x500 "$(window_size)"
+assert_eq "window size back at 96 DPI, with its status bar" "$(with_status_bar 382x500)" "$(window_size)"
 show_page 2 1 'Static=Exclude the Following File Names/Wildcards/Paths.' seen
 pages_on_display "back at 96 DPI"
 layout_holds "$APP_TITLE" "back at 96 DPI" 96

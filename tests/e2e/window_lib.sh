@@ -106,6 +106,16 @@ window_size() {
     echo "$((r - l))x$((b - t))"
 }
 
+# The height of the status bar at the main window's foot, in pixels.
+status_bar_height() {
+    local l t r b
+    read -r l t r b <<<"$(drv get "$APP_TITLE" msctls_statusbar32:0 rect)" || fail "no status bar"
+    echo "$((b - t))"
+}
+
+# A specified outer size "WxH" with the status bar's height added, which the window adds to it.
+with_status_bar() { echo "${1%x*}x$((${1#*x} + $(status_bar_height)))"; }
+
 # The layout of a window as a person sees it: no caption cut off by its control, no control
 # outside its page or the window's client area, all tabs in view with room to spare, no text box
 # covering the caption it stands in.

@@ -39,13 +39,13 @@ shot() {
 # The window centred on the screen, the tab strip and the bottom row where their twips put them
 # (each edge rounded to the nearest pixel) at the given DPI.
 check_layout() {
-    local dpi="$1" sw sh l t r b cx cy
+    local dpi="$1" sw sh l t r b cx cy cr cb bar
     read -r sw sh < <(timeout 10 xwininfo -root -display "$DISPLAY" |
         awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
     read -r l t r b <<<"$(drv get "$APP_TITLE" . rect)"
     assert_eq "window centred on the screen at $dpi DPI" \
         "$(((sw - (r - l)) / 2)) $(((sh - (b - t)) / 2))" "$l $t"
-    read -r cx cy _ <<<"$(drv get "$APP_TITLE" . client)"
+    read -r cx cy cr cb <<<"$(drv get "$APP_TITLE" . client)"
     px() { echo $((($1 * dpi + 720) / 1440)); }
     # twips_rect <left> <top> <width> <height>: the screen rectangle "l t r b" inside the client area
     twips_rect() {
@@ -56,6 +56,10 @@ check_layout() {
         'Button=&Quit' rect "$(twips_rect 1320 6240 1150 345)" \
         'Button=<' rect "$(twips_rect 4964 6240 255 345)" \
         'Button=>' rect "$(twips_rect 5280 6240 255 345)"
+    # The status bar below them all, across the foot of the client area, its height its own.
+    bar="$(status_bar_height)"
+    ((bar > 0 && cb - bar >= cy + $(px 6585))) || fail "the status bar ($bar pixels) does not fit below the buttons"
+    holds "the status bar at the foot at $dpi DPI" msctls_statusbar32:0 rect "$cx $((cb - bar)) $cr $cb"
 }
 
 # Fixed border, no maximise button; the About box without minimise and maximise buttons.
@@ -86,8 +90,9 @@ if [[ "$fonts" == wide ]]; then
     # The window grows with the font, never below its specified size.
     start_window_app
     read -r w h <<<"$(window_size | tr x ' ')"
+    specified_size="$(with_status_bar "$specified_size")"
     ((w >= ${specified_size%x*} && h >= ${specified_size#*x})) ||
-        fail "window ${w}x$h at $dpi DPI is smaller than $specified_size"
+        fail "window ${w}x$h at $dpi DPI is smaller than $specified_size with its status bar"
     echo "ok: window ${w}x$h at $dpi DPI with the wide font"
     suffix=-wide
     ((dpi == 96)) || suffix="-wide-${dpi}dpi"
@@ -100,7 +105,7 @@ if ((dpi != 96)); then
     # The program sizes itself for the monitor's DPI, and every page and the About box are shown
     # again, their captions checked and screenshotted (page-*-120dpi.png ...).
     start_window_app
-    assert_eq "window size at $dpi DPI" "$specified_size" "$(window_size)"
+    assert_eq "window size at $dpi DPI with its status bar" "$(with_status_bar "$specified_size")" "$(window_size)"
     check_layout "$dpi"
     every_page "$dpi" "-${dpi}dpi"
     end_app
@@ -108,7 +113,7 @@ if ((dpi != 96)); then
 fi
 
 start_window_app
-assert_eq "window size at 96 DPI" "$specified_size" "$(window_size)"
+assert_eq "window size at 96 DPI with its status bar" "$(with_status_bar "$specified_size")" "$(window_size)"
 check_layout 96
 check_styles "$APP_TITLE" main
 step_buttons "General" 0

@@ -22,6 +22,9 @@ struct MessageBoxCall {
 struct ProcessCall {
     std::string application, commandLine;
     platform::ShowState show;
+    // For a copy run: its number and how it was started; a plain start is As-is and number 0.
+    platform::Elevation elevation = platform::Elevation::AsIs;
+    platform::RunId run = 0;
 };
 
 class FakePlatform : public platform::Platform {
@@ -35,6 +38,10 @@ public:
     std::map<std::string, std::uint64_t> files;  // path -> length
     std::set<std::string> folders;
     bool highContrastOn = false;
+    bool elevatedToken = true;  // as Wine and an administrator's "Run as administrator" start
+    bool declineConsent = false;  // the user answers No at the consent prompt
+    std::string time = "14:32";
+    int attentionDrawn = 0;
     std::map<std::string, platform::RegistryValue> registry;  // "key\\value" -> value
     platform::Date date{2026, 12, 7};
     std::string shortDate = "12/7/2026";
@@ -84,6 +91,21 @@ public:
         if (startError.empty()) return std::nullopt;
         return startError;
     }
+    platform::Result<platform::RunId> startRun(const std::string& app, const std::string& cmd, platform::ShowState s,
+                                               platform::Elevation e) override {
+        if (e == platform::Elevation::AsAdministrator && declineConsent)
+            return platform::Result<platform::RunId>::cancelled();
+        processes.push_back({app, cmd, s, e, 0});
+        if (!startError.empty()) return platform::Result<platform::RunId>::failed(startError);
+        processes.back().run = ++lastRun;
+        return platform::Result<platform::RunId>::done(lastRun);
+    }
+    void setRunEndedHandler(std::function<void(platform::RunId, std::uint32_t)> h) override { runEnded = std::move(h); }
+    // The run ends with the exit code, as the system tells it.
+    void endRun(platform::RunId run, std::uint32_t exitCode) { runEnded(run, exitCode); }
+    bool elevated() override { return elevatedToken; }
+    std::string timeOfDay() override { return time; }
+    void drawAttention() override { ++attentionDrawn; }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
     std::optional<std::uint64_t> fileLength(const std::string& path) override {
         auto it = files.find(path);
@@ -112,6 +134,10 @@ public:
     }
     bool highContrast() override { return highContrastOn; }
     void endProgram() override { ended = true; }
+
+private:
+    platform::RunId lastRun = 0;
+    std::function<void(platform::RunId, std::uint32_t)> runEnded = [](platform::RunId, std::uint32_t) {};
 };
 
 }  // namespace fake

@@ -7,7 +7,12 @@
  *   argv1=...                       one line per argument
  *   show=<STARTUPINFO.wShowWindow>  or show=unset when STARTF_USESHOWWINDOW is not set
  * and prints the same to its console. The file is written under a temporary name and then moved
- * into place, so a reader that sees the file sees all of it. Exits 0.
+ * into place, so a reader that sees the file sees all of it.
+ *
+ * Then it ends with the exit code that the file named by ZKV_STANDIN_EXIT holds (a decimal number;
+ * 0 when the variable is not set). While that file says "wait", it waits, reading it again every
+ * 50 ms (up to 60 s), so that a test can keep several runs going at once and end them when it
+ * chooses.
  *
  * The build pads the executable to the engine's size; Windows ignores the trailing bytes. */
 #define WIN32_LEAN_AND_MEAN
@@ -85,6 +90,29 @@ static int write_record(const wchar_t *path, const Buffer *b)
     return ok ? 0 : 1;
 }
 
+/* The exit code the test asks for (see above). */
+static int exit_code(void)
+{
+    wchar_t path[32768];
+    DWORD n = GetEnvironmentVariableW(L"ZKV_STANDIN_EXIT", path, 32768);
+    if (n == 0 || n >= 32768)
+        return 0;
+    for (int i = 0; i < 1200; ++i) {
+        char text[32] = {0};
+        DWORD got = 0;
+        HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+        if (h != INVALID_HANDLE_VALUE) {
+            ReadFile(h, text, sizeof text - 1, &got, NULL);
+            CloseHandle(h);
+        }
+        if (strncmp(text, "wait", 4) != 0)
+            return atoi(text);
+        Sleep(50);
+    }
+    return 0;
+}
+
 int main(void)
 {
     Buffer b = {0};
@@ -123,5 +151,5 @@ int main(void)
     DWORD n = GetEnvironmentVariableW(L"ZKV_STANDIN_RECORD", record, 32768);
     if (n > 0 && n < 32768 && write_record(record, &b) != 0)
         return 2;
-    return 0;
+    return exit_code();
 }

@@ -32,14 +32,14 @@ inline RECT pxRect(const ui::Rect& r, const ui::LayoutScale& s) {
 
 // The outer size of a window whose client area is the given twips at this scale, for this
 // system's frame, caption and menu bar, and never smaller than the specified outer size (twips
-// at plain DPI scaling).
+// at plain DPI scaling); a bar of belowPixels under the client area adds its height to both.
 inline SIZE outerSize(const ui::LayoutScale& s, int clientWidthTwips, int clientHeightTwips, int minWidthTwips,
-                      int minHeightTwips, DWORD style, DWORD exStyle, bool menu) {
-    RECT r{0, 0, s.x(clientWidthTwips), s.y(clientHeightTwips)};
+                      int minHeightTwips, DWORD style, DWORD exStyle, bool menu, int belowPixels = 0) {
+    RECT r{0, 0, s.x(clientWidthTwips), s.y(clientHeightTwips) + belowPixels};
     AdjustWindowRectExForDpi(&r, style, menu, exStyle, static_cast<UINT>(s.dpi()));
     const ui::LayoutScale plain(s.dpi(), ui::kDesignFont);
     return {std::max<LONG>(r.right - r.left, plain.x(minWidthTwips)),
-            std::max<LONG>(r.bottom - r.top, plain.y(minHeightTwips))};
+            std::max<LONG>(r.bottom - r.top, plain.y(minHeightTwips) + belowPixels)};
 }
 
 }  // namespace win32

@@ -22,6 +22,7 @@ constexpr wchar_t kMainClass[] = L"ZentrovaKVMain";
 constexpr wchar_t kPageClass[] = L"ZentrovaKVPage";
 constexpr int kFirstId = 100;
 constexpr int kAboutMenuId = 40001;
+constexpr int kStatusBarId = 99;
 constexpr UINT_PTR kGapHostSubclassId = 1;
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
@@ -48,7 +49,7 @@ MainView::~MainView() { w_.setObserver(nullptr); }
 
 bool MainView::create(HINSTANCE instance) {
     instance_ = instance;
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
 
     WNDCLASSEXW wc{};
@@ -74,6 +75,7 @@ bool MainView::create(HINSTANCE instance) {
     font_ = dialogFont(dpi_);
     fixedFont_ = dialogFont(dpi_, 9, L"Fixedsys", true);
     scale_ = measuredScale(font_.get(), dpi_);
+    createStatusBar();
 
     // The window's outer size, centred on its monitor's work area.
     const SIZE size = windowSize();
@@ -256,9 +258,29 @@ void MainView::placeItem(const Item& it) {
     SetWindowPos(it.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MainView::createStatusBar() {
+    // No sizing grip: the window's size is fixed.
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance_, nullptr);
+    if (!statusBar_) return;
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);  // takes the height its font needs
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(widen(w_.statusLine.text()).c_str()));
+    w_.statusLine.shown = [this](const std::string& text) {
+        SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
+    };
+}
+
+int MainView::statusBarHeight() const {
+    RECT r{};
+    if (!statusBar_ || !GetWindowRect(statusBar_, &r)) return 0;
+    return r.bottom - r.top;
+}
+
 SIZE MainView::windowSize() const {
+    // The status bar adds its own height below the pages, which keep their size and place.
     return outerSize(scale_, ui::kClientWidthTwips, ui::kClientHeightTwips, ui::kWindowWidthTwips,
-                     ui::kWindowHeightTwips, kMainStyle, kMainExStyle, true);
+                     ui::kWindowHeightTwips, kMainStyle, kMainExStyle, true, statusBarHeight());
 }
 
 HFONT MainView::fontFor(const ui::LayoutRow& row) const {
@@ -446,6 +468,10 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             Font oldFixed = std::exchange(fixedFont_, dialogFont(HIWORD(wp), 9, L"Fixedsys", true));
             dpi_ = HIWORD(wp);
             scale_ = measuredScale(font_.get(), dpi_);
+            if (statusBar_) {
+                SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+                SendMessageW(statusBar_, WM_SIZE, 0, 0);
+            }
             // Where the system suggests, in the size this layout needs there.
             const RECT* r = reinterpret_cast<const RECT*>(lp);
             const SIZE size = windowSize();
@@ -453,9 +479,14 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             placeAll();
             return 0;
         }
+        case WM_SIZE:
+            // The status bar keeps to the foot of the window.
+            if (statusBar_) SendMessageW(statusBar_, WM_SIZE, 0, 0);
+            return 0;
         case WM_SYSCOLORCHANGE:
             // The common controls hear of it only from their parent.
             for (const Item& it : items_) SendMessageW(it.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+            if (statusBar_) SendMessageW(statusBar_, WM_SYSCOLORCHANGE, 0, 0);
             coloursChanged();
             return 0;
         case WM_SETTINGCHANGE:

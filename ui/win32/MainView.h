@@ -56,6 +56,9 @@ private:
     HWND createControl(const ui::LayoutRow&, HWND parent, int id);
     void mirror(const Item&);
     void placeAll();
+    // The status bar at the foot, below the pages: made with the window, its height measured.
+    void createStatusBar();
+    int statusBarHeight() const;
     SIZE windowSize() const;
     HFONT fontFor(const ui::LayoutRow&) const;
     void placeItem(const Item&);
@@ -89,6 +92,7 @@ private:
     bool mirroring_ = false;
     bool aboutWasActive_ = false;
     HWND savedFocus_ = nullptr;
+    HWND statusBar_ = nullptr;
     bool firstActivationDone_ = false;
     Accessibility accessibility_;
 };
