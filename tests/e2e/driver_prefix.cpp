@@ -204,19 +204,25 @@ void endLeftPrograms() {
     }
 }
 
+// The snapshot's text for one key: its root line, then the key and everything below it.
+std::string saveRoot(const std::wstring& path) {
+    KeyPath k = parseKey(path);
+    Key key;
+    const bool present = RegOpenKeyExW(k.root, k.sub.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+    std::string text = "root\t" + toUtf8(path) + (present ? "\tpresent\n" : "\tabsent\n");
+    if (present) saveTree(key.get(), path, text);
+    return text;
+}
+
+constexpr char kSnapshotHeader[] = "zkv-registry\t1\n";
+
 }  // namespace
 
 // reg-save <file> <key>...: saves the keys, each with everything below it, or that it is absent.
 int cmdRegSave(const Args& a) {
     need(a, 2, L"<file> <key>...");
-    std::string text = "zkv-registry\t1\n";
-    for (size_t i = 1; i < a.size(); ++i) {
-        KeyPath k = parseKey(a[i]);
-        Key key;
-        const bool present = RegOpenKeyExW(k.root, k.sub.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
-        text += "root\t" + toUtf8(a[i]) + (present ? "\tpresent\n" : "\tabsent\n");
-        if (present) saveTree(key.get(), a[i], text);
-    }
+    std::string text = kSnapshotHeader;
+    for (size_t i = 1; i < a.size(); ++i) text += saveRoot(a[i]);
     HANDLE f = CreateFileW(a[0].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) fail(L"cannot write " + quoted(a[0]));
     DWORD wrote = 0;
@@ -226,15 +232,28 @@ int cmdRegSave(const Args& a) {
     return 0;
 }
 
-// reset <snapshot>: ends the programs left running in the prefix, then puts the snapshot's keys
-// back.
+// reset <snapshot>: ends the programs left running in the prefix, then puts back each key of the
+// snapshot that differs from it. Prints a line for each program ended and each key put back, so
+// that the caller knows whether Wine's running session may still hold what was changed.
 int cmdReset(const Args& a) {
     need(a, 1, L"<snapshot file>");
     if (a.size() > 1) usage(L"too many arguments");
     const std::string text = readWholeFile(a[0]);
-    if (text.rfind("zkv-registry\t1\n", 0) != 0) fail(quoted(a[0]) + L" is not a registry snapshot");
+    if (text.rfind(kSnapshotHeader, 0) != 0) fail(quoted(a[0]) + L" is not a registry snapshot");
     endLeftPrograms();
-    restoreSnapshot(text);
+    // One section a root key: from its root line to the next.
+    size_t at = text.find("\nroot\t");
+    while (at != std::string::npos) {
+        const size_t start = at + 1, next = text.find("\nroot\t", start);
+        const std::string section =
+            text.substr(start, next == std::string::npos ? std::string::npos : next + 1 - start);
+        const std::wstring root = fromUtf8(section.substr(5, section.find('\t', 5) - 5));
+        if (saveRoot(root) != section) {
+            restoreSnapshot(section);
+            print(L"put back " + root + L"\n");
+        }
+        at = next;
+    }
     return 0;
 }
 

@@ -134,11 +134,19 @@ SCENARIO_FOLDERS=(zkv zkvdata 'Program Files/Zentrova test')
 # Every scenario starts from the same prefix, however the one before it ended (passed, failed,
 # timed out, killed without a chance to clean up): the programs it left running are ended, the
 # registry keys scenarios change get the values the prefix was made with (see wine_env.sh), the
-# mouse pointer goes to the screen's far corner, and the scenarios' folders go.
+# mouse pointer goes to the screen's far corner, and the scenarios' folders go. When anything had
+# to be ended or put back, Wine's session starts anew as well: its own processes (the desktop
+# among them) read settings such as the DPI once, and would hand the old ones on.
 reset_prefix() {
     again_if_silent 2 "kvdriver reset" "$SCRATCH/err" drv_once reset "$(winpath "$E2E_DIR/prefix-state.txt")" ||
         fail "cannot put the prefix back to its known state: $(cat "$SCRATCH/err" "$SCRATCH/driver.log")"
-    cat "$SCRATCH/out"
+    if [[ -s "$SCRATCH/out" ]]; then
+        cat "$SCRATCH/out"
+        echo "a new Wine session for this scenario"
+        run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
+        run_closed timeout 30 wineserver -w >/dev/null 2>&1 </dev/null || true
+        run_closed timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+    fi
     local f w h
     for f in "${SCENARIO_FOLDERS[@]}"; do rm -rf "${WINEPREFIX:?}/drive_c/$f"; done
     read -r w h < <(timeout 10 xdotool getdisplaygeometry) || fail "xdotool cannot read the display's size"
