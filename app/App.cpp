@@ -108,7 +108,7 @@ void App::runEnded(platform::RunId id, std::uint32_t exitCode) {
     if (!command::runFailed(exitCode)) return;
     platform.drawAttention();
     platform.messageBox(command::kAppTitle, command::runFailedText(run.source, run.destination, time, exitCode),
-                        Buttons::Ok, exitCode >= 16 ? Icon::Critical : Icon::Exclamation);
+                        Buttons::Ok, command::runFailedSeriously(exitCode) ? Icon::Critical : Icon::Exclamation);
 }
 
 void App::cmdSaveBatch_Click() {

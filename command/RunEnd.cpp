@@ -6,6 +6,7 @@ namespace command {
 namespace {
 
 constexpr std::uint32_t kFailureBits = 8;
+constexpr std::uint32_t kSeriousBits = 16;
 constexpr std::uint32_t kKnownBits = 31;
 
 struct Bit {
@@ -20,16 +21,19 @@ constexpr Bit kBits[] = {
     {16, "a serious error: nothing was copied (a bad parameter, no access to a folder, or missing rights)"},
 };
 
-// Large codes are the system's (a console closed, a process ended from outside): shown in hex.
-std::string codeText(std::uint32_t code) {
+// The words and the code: "files copied, no failures (exit code 1)". Large codes are the
+// system's (a console closed, a process ended from outside): shown in hex.
+std::string wordsAndCode(std::uint32_t code) {
     char text[32];
     std::snprintf(text, sizeof text, code > 0xFFFF ? "0x%08X" : "%u", code);
-    return text;
+    return exitCodeWords(code) + " (exit code " + text + ")";
 }
 
 }  // namespace
 
 bool runFailed(std::uint32_t exitCode) { return exitCode >= kFailureBits; }
+
+bool runFailedSeriously(std::uint32_t exitCode) { return exitCode >= kSeriousBits; }
 
 std::string exitCodeWords(std::uint32_t exitCode) {
     if (exitCode > kKnownBits) return "robocopy.exe did not end by itself (it was closed or stopped)";
@@ -42,7 +46,7 @@ std::string exitCodeWords(std::uint32_t exitCode) {
 }
 
 std::string runEndedStatus(std::string_view time, std::uint32_t exitCode) {
-    return "Ended " + std::string(time) + ": " + exitCodeWords(exitCode) + " (exit code " + codeText(exitCode) + ")";
+    return "Ended " + std::string(time) + ": " + wordsAndCode(exitCode);
 }
 
 std::string runStatus(std::string_view lastEnded, std::size_t running) {
@@ -56,8 +60,7 @@ std::string runStatus(std::string_view lastEnded, std::size_t running) {
 std::string runFailedText(std::string_view source, std::string_view destination, std::string_view time,
                           std::uint32_t exitCode) {
     return "The copy from \"" + std::string(source) + "\" to \"" + std::string(destination) + "\" ended at " +
-        std::string(time) + " with a failure:\r\n" + exitCodeWords(exitCode) + " (exit code " + codeText(exitCode) +
-        ").";
+        std::string(time) + " with a failure:\r\n" + wordsAndCode(exitCode) + ".";
 }
 
 }  // namespace command

@@ -11,6 +11,8 @@ namespace command {
 
 // Whether the user must not miss it: some files were not copied, or nothing was.
 bool runFailed(std::uint32_t exitCode);
+// Whether nothing was copied at all (16), or the engine did not end by itself.
+bool runFailedSeriously(std::uint32_t exitCode);
 // The exit code in plain words: "files copied, no failures".
 std::string exitCodeWords(std::uint32_t exitCode);
 // The status line after a run ended: "Ended 14:32: files copied, no failures (exit code 1)".

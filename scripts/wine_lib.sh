@@ -58,6 +58,22 @@ prepare_prefix() {
     run_closed timeout 300 wineboot --init >>"$1" 2>&1 </dev/null
 }
 
+# A unix path as Wine sees it, on its drive Z:.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# wineserver_ends <log>: ends every Wine process of WINEPREFIX and waits until its server is gone.
+wineserver_ends() {
+    run_closed timeout 30 wineserver -k >>"$1" 2>&1 </dev/null || true
+    run_closed timeout 30 wineserver -w >>"$1" 2>&1 </dev/null || true
+}
+
+# new_wine_session <log>: a new session of WINEPREFIX, its server started first and kept, so that
+# every Wine process hangs off it and no program start pays for a new one.
+new_wine_session() {
+    wineserver_ends "$1"
+    run_closed timeout 30 wineserver -p >>"$1" 2>&1 </dev/null || true
+}
+
 # again_if_silent <tries> <name> <file> <command...>: runs a Wine command whose words go to <file>.
 # Now and then Wine ends a program at once with a failure and no word at all, and the same
 # command a moment later runs; so when the command fails and <file> stays empty, it says so and

@@ -203,7 +203,6 @@ Win32Platform::~Win32Platform() {
 }
 
 HWND Win32Platform::owner() const noexcept {
-    if (owner_) return owner_;
     HWND active = GetActiveWindow();
     return active ? active : main_;
 }

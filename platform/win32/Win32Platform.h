@@ -20,11 +20,9 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // The window that owns message boxes and the save dialog; 0 means the active window.
-    void setOwner(HWND owner) noexcept { owner_ = owner; }
-    // The program's main window: it owns what the program shows while none of its windows is
-    // active (a run's end told while the engine's console is in front), and its taskbar button
-    // is the one that flashes.
+    // The program's main window. Message boxes and the dialogs belong to whichever of the
+    // program's windows is active, and to this one while none is (a run's end told while the
+    // engine's console is in front); its taskbar button is the one that flashes.
     void setMainWindow(HWND main) noexcept { main_ = main; }
 
     platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons,
@@ -76,7 +74,6 @@ private:
     // Joins a single-threaded COM apartment once; the shell's dialogs and verbs need one.
     void ensureCom() noexcept;
 
-    HWND owner_ = nullptr;
     HWND main_ = nullptr;
     LazyModule comdlg32_{L"comdlg32.dll"};
     LazyModule shell32_{L"shell32.dll"};

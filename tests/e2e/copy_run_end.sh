@@ -8,6 +8,8 @@
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+# shellcheck source=tests/e2e/window_lib.sh
+. "$E2E_SRC/window_lib.sh"
 # shellcheck source=tests/e2e/options_lib.sh
 . "$E2E_SRC/options_lib.sh"
 
@@ -36,11 +38,8 @@ status_is() {
     echo "ok: $what: \"$text\""
 }
 
-# Whether a message box of the program is open.
-no_box() {
-    drv list-windows >"$SCRATCH/windows" || fail "list-windows failed"
-    ! grep -qF "#32770 \"$APP_TITLE\"" "$SCRATCH/windows" || fail "$1: a message box is open"
-}
+# No message box of the program is open: the main window is the only one of its title.
+no_box() { [[ "$(count_windows "$APP_TITLE")" == 1 ]] || fail "$1: a message box is open"; }
 
 # A run that ends with the code: Copy, OK, the engine's record, then the status bar.
 run_with() {

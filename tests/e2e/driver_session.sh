@@ -71,9 +71,6 @@ drv_session_end() {
     drv_drain
 }
 
-# The next command gets a new driver, which reads the prefix's settings (its DPI, its fonts) anew.
-drv_session_restart() { drv_session_end; }
-
 # drv_request <command> [arguments...]: sends one request and waits for its answer. Returns 0 when
 # answered (the exit code in DRV_RC, the output in $SCRATCH/out and err), 1 when the driver ended
 # without answering, 2 when it gave no answer in DRV_ANSWER_S seconds.

@@ -36,9 +36,6 @@ done
 SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/zkv-e2e.XXXXXX")"
 STARTED_PIDS=()
 
-# A unix path as Wine sees it, on its drive Z:.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
 # One run of the driver as a program of its own. Its output goes through files, not pipes, and no
 # other descriptor is passed on (see run_closed.sh): what Wine starts from it may live on.
 # Why it failed also goes to driver.log, in case Wine leaves its stderr empty.
@@ -143,9 +140,7 @@ reset_prefix() {
     if [[ -s "$SCRATCH/out" ]]; then
         cat "$SCRATCH/out"
         echo "a new Wine session for this scenario"
-        run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
-        run_closed timeout 30 wineserver -w >/dev/null 2>&1 </dev/null || true
-        run_closed timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+        new_wine_session /dev/null
     fi
     local f w h
     for f in "${SCENARIO_FOLDERS[@]}"; do rm -rf "${WINEPREFIX:?}/drive_c/$f"; done

@@ -86,7 +86,7 @@ reg_delete_key() { drv reg-delete "$1" || fail "cannot delete $1"; }
 # The DPI of the programs started next. The driver reads it when it starts, so it is started anew.
 set_log_pixels() {
     drv reg-set 'HKCU\Control Panel\Desktop' LogPixels dword "$1" || fail "cannot set LogPixels $1"
-    drv_session_restart
+    drv_session_end  # the next command gets a driver that reads the prefix anew
 }
 
 # The prefix's fonts for the programs started next: standard (the font the layout was designed
@@ -95,7 +95,7 @@ set_log_pixels() {
 set_fonts() {
     run_closed bash "$REPO/scripts/wine_fonts.sh" "$1" >"$SCRATCH/fonts" 2>&1 </dev/null ||
         fail "cannot set the $1 fonts: $(cat "$SCRATCH/fonts")"
-    drv_session_restart
+    drv_session_end  # the next command gets a driver that reads the prefix anew
 }
 
 # A window's outer size in pixels, "WxH" (the main window's unless another title is given).

@@ -88,8 +88,7 @@ cmd_start() {
     : >"$e2e_dir/wine.log"
     if [[ "$(cat "$stamp_file" 2>/dev/null)" != "$stamp" || ! -f "$state_file" ]]; then
         [[ -d "$prefix" ]] && echo "wine_env.sh: making the prefix again"
-        run_closed timeout 30 wineserver -k >/dev/null 2>&1 </dev/null || true
-        run_closed timeout 30 wineserver -w >/dev/null 2>&1 </dev/null || true
+        wineserver_ends /dev/null
         rm -rf "$prefix" "$state_file" "$stamp_file"
     fi
     # One server for all steps, started first so that every Wine process hangs off it and no
@@ -102,10 +101,8 @@ cmd_start() {
         # The session that made the prefix keeps some of the first settings to itself (a colour
         # scheme set later does not take in it), so the scenarios get a session of their own, as
         # they do every later run.
-        run_closed timeout 30 wineserver -k >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
-        run_closed timeout 30 wineserver -w >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
-        run_closed timeout 30 wineserver -p >>"$e2e_dir/wine.log" 2>&1 </dev/null || true
-        run_closed timeout 60 wine "$driver" reg-save "Z:${state_file//\//\\}" "${PREFIX_KEYS[@]}" \
+        new_wine_session "$e2e_dir/wine.log"
+        run_closed timeout 60 wine "$driver" reg-save "$(winpath "$state_file")" "${PREFIX_KEYS[@]}" \
             >>"$e2e_dir/wine.log" 2>&1 </dev/null || die "cannot save the prefix's keys (see $e2e_dir/wine.log)"
         echo "$stamp" >"$stamp_file"
     fi

@@ -263,12 +263,16 @@ void MainView::createStatusBar() {
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance_, nullptr);
     if (!statusBar_) return;
-    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageW(statusBar_, WM_SIZE, 0, 0);  // takes the height its font needs
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(widen(w_.statusLine.text()).c_str()));
+    fitStatusBar();
     w_.statusLine.shown = [this](const std::string& text) {
         SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
     };
+    w_.statusLine.shown(w_.statusLine.text());
+}
+
+void MainView::fitStatusBar() {
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);  // takes the height its font needs
 }
 
 int MainView::statusBarHeight() const {
@@ -468,10 +472,7 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             Font oldFixed = std::exchange(fixedFont_, dialogFont(HIWORD(wp), 9, L"Fixedsys", true));
             dpi_ = HIWORD(wp);
             scale_ = measuredScale(font_.get(), dpi_);
-            if (statusBar_) {
-                SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-                SendMessageW(statusBar_, WM_SIZE, 0, 0);
-            }
+            if (statusBar_) fitStatusBar();
             // Where the system suggests, in the size this layout needs there.
             const RECT* r = reinterpret_cast<const RECT*>(lp);
             const SIZE size = windowSize();

@@ -58,6 +58,8 @@ private:
     void placeAll();
     // The status bar at the foot, below the pages: made with the window, its height measured.
     void createStatusBar();
+    // Its font, and the height that font needs, at the foot of the window.
+    void fitStatusBar();
     int statusBarHeight() const;
     SIZE windowSize() const;
     HFONT fontFor(const ui::LayoutRow&) const;
