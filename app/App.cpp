@@ -7,6 +7,7 @@
 #include "command/CopyRun.h"
 #include "command/Engine.h"
 #include "command/Messages.h"
+#include "command/OpenAddress.h"
 #include "command/RunEnd.h"
 #include "options/DateLimits.h"
 
@@ -31,7 +32,7 @@ bool App::Form_Load() {
     if (!command::engineFound(platform)) {
         if (platform.messageBox(kEngineMissingTitle, kEngineMissingText, Buttons::OkCancel, Icon::Exclamation) ==
             Answer::Ok)
-            platform.shellOpen(std::string(kEngineDownloadPage));
+            command::openAddress(platform, kEngineDownloadPage, kEngineDownloadPage);
         return false;
     }
     // Every default of the loaded window, each set once, in this order: a control set here runs

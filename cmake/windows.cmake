@@ -18,7 +18,7 @@ file(GLOB ZKV_WIN_SOURCES CONFIGURE_DEPENDS
   platform/win32/*.cpp ui/win32/*.cpp app/win32/*.cpp)
 # The resource compiler does not report the files that app.rc pulls in, so name them here.
 set_source_files_properties(app/win32/app.rc PROPERTIES OBJECT_DEPENDS
-  "${ZKV_GENERATED}/app/win32/app.manifest;${ZKV_GENERATED}/app/Version.h;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
+  "${ZKV_GENERATED}/app/win32/app.manifest;${ZKV_GENERATED}/command/Version.h;${CMAKE_SOURCE_DIR}/app/win32/zentrova.ico")
 add_executable(ZentrovaKV WIN32 ${ZKV_WIN_SOURCES} app/win32/app.rc)
 target_link_libraries(ZentrovaKV PRIVATE zkv_core comctl32 uxtheme)
 # The map says which library members the program took and for whose symbol; the hardening test

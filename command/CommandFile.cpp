@@ -98,20 +98,25 @@ Outcome saveCommandFile(std::string_view sourceBox, std::string_view destination
     Outcome checked = prepareCommand(sourceBox, destinationBox, s, p, "Nothing was saved.");
     if (checked != Outcome::Ready) return checked;
 
-    std::optional<std::string> name = p.saveFileDialog(commandFileDialogSetup());
-    if (!name) return Outcome::Cancelled;
+    const platform::Result<std::string> chosen = p.saveFileDialog(commandFileDialogSetup());
+    if (chosen.isCancelled()) return Outcome::Cancelled;
+    if (chosen.isFailed()) {
+        p.messageBox(kAppTitle, dialogFailedText(chosen.reason, "Nothing was saved."), Buttons::Ok, Icon::Exclamation);
+        return Outcome::WriteFailed;
+    }
+    const std::string& name = chosen.value;
 
-    std::optional<std::string> bytes = commandFileBytes(s, *name, p);
+    std::optional<std::string> bytes = commandFileBytes(s, name, p);
     if (!bytes) {
-        const bool script = isCommandScriptName(*name);
+        const bool script = isCommandScriptName(name);
         const std::string field =
             findUnencodableField(s, p, script ? CodePage::Oem : CodePage::Ansi).value_or("Command Line");
         p.messageBox(kAppTitle, unencodableText(field, script), Buttons::Ok, Icon::Exclamation);
         return Outcome::Refused;
     }
-    std::optional<std::string> error = p.replaceFile(*name, *bytes);
-    if (!error) return Outcome::Saved;
-    p.messageBox(kAppTitle, writeFailedText(*name, *error), Buttons::Ok, Icon::Critical);
+    const platform::Result<> written = p.replaceFile(name, *bytes);
+    if (written.isDone()) return Outcome::Saved;
+    p.messageBox(kAppTitle, writeFailedText(name, written.reason), Buttons::Ok, Icon::Critical);
     return Outcome::WriteFailed;
 }
 

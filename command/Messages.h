@@ -1,12 +1,15 @@
-// The texts of the messages that the copy command and the command-file export show.
+// The texts of the program's own messages: the copy command, the command-file export, and the
+// failures of what the program asks of the system.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "command/Version.h"
+
 namespace command {
 
-inline constexpr std::string_view kAppTitle = "Zentrova KV";
+inline constexpr std::string_view kAppTitle = ZKV_PRODUCT_NAME;
 inline constexpr std::string_view kErrorTitle = "Error";
 inline constexpr std::string_view kNeedSource = "Please select a source directory";
 inline constexpr std::string_view kNeedDestination = "Please select a destination directory";
@@ -82,6 +85,17 @@ inline std::string rootPurgeQuestion(std::string_view root, bool share, std::str
 inline constexpr std::string_view kElevationDeclined =
     "robocopy.exe was not given administrator rights, so nothing was started.\r\n"
     "The backup mode (/B, /ZB) and copying auditing information (/COPY:...U) need them.";
+
+// A web or mail address the shell could not open, given so that the user can type it.
+inline std::string openFailedText(std::string_view address, std::string_view reason) {
+    return "This address could not be opened:\r\n" + std::string(address) + "\r\n" + std::string(reason) +
+        "\r\nPlease type it into your web browser or mail program.";
+}
+
+// A dialog the system could not show: its reason, and what was therefore not done.
+inline std::string dialogFailedText(std::string_view reason, std::string_view consequence) {
+    return std::string(reason) + "\r\n" + std::string(consequence);
+}
 
 inline std::string engineStartFailedText(std::string_view path, std::string_view reason) {
     return "The copy engine could not be started:\r\n" + std::string(path) + "\r\n" + std::string(reason);

@@ -1,5 +1,7 @@
 #include "options/FolderSelection.h"
 
+#include "command/Messages.h"
+
 namespace options {
 
 namespace {
@@ -13,7 +15,11 @@ std::string withBackslash(std::string folder) {
 }  // namespace
 
 std::string modBrowse(platform::Platform& p, slots::SwitchSlots& s, std::string_view title) {
-    s.BrowseResult = p.browseForFolder(title);
+    const platform::Result<std::string> picked = p.browseForFolder(title);
+    if (picked.isFailed())
+        p.messageBox(command::kAppTitle, command::dialogFailedText(picked.reason, "The folder box was left as it was."),
+                     platform::Buttons::Ok, platform::Icon::Exclamation);
+    s.BrowseResult = picked.value;  // "" unless a folder was chosen
     return s.BrowseResult;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "command/Messages.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -57,15 +58,21 @@ void cmdLogFile_Click(Context& c) {
     }
     if (dialog) dialog->fileName = setup.initialName;
 
-    std::optional<std::string> chosen = c.p.saveFileDialog(setup);
-    if (!chosen) {
+    const platform::Result<std::string> chosen = c.p.saveFileDialog(setup);
+    if (chosen.isFailed()) {
+        // Not the user's cancel: the log file stays as it was.
+        c.p.messageBox(command::kAppTitle, command::dialogFailedText(chosen.reason, "The log file was left as it was."),
+                       platform::Buttons::Ok, platform::Icon::Exclamation);
+        return;
+    }
+    if (chosen.isCancelled()) {
         // A cancelled browse leaves no log file, neither in the box nor on the command line.
         c.w.txtLogFile.setText("");
         c.s.LogSwitch = "";
         return;
     }
-    if (dialog) dialog->fileName = *chosen;
-    c.w.txtLogFile.setText(*chosen);
+    if (dialog) dialog->fileName = chosen.value;
+    c.w.txtLogFile.setText(chosen.value);
     if (c.w.optLogFile.selected() != kOverwrite) c.w.optLogFile.select(kAppend);
     c.s.LogSwitch = logSwitch(c.w.optLogFile.selected(), c.w.txtLogFile.text()).value_or(std::string());
 }

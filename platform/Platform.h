@@ -35,18 +35,24 @@ struct Date {
     friend bool operator==(const Date&, const Date&) = default;
 };
 
-// How a call that the user or the system may stop ended: done (with its value), cancelled by the
-// user, or failed (with the system's reason).
-template <class T>
+// The value of a call that gives none back but can still fail.
+struct Nothing {};
+
+// How a call to the outside ended: done (with its value), cancelled by the user, or failed (with
+// the system's reason, as a sentence the user can read).
+template <class T = Nothing>
 struct Result {
     enum class Kind { Done, Cancelled, Failed };
     Kind kind = Kind::Done;
     T value{};
     std::string reason;
 
-    static Result done(T v) { return {Kind::Done, std::move(v), {}}; }
+    static Result done(T v = T{}) { return {Kind::Done, std::move(v), {}}; }
     static Result cancelled() { return {Kind::Cancelled, T{}, {}}; }
     static Result failed(std::string why) { return {Kind::Failed, T{}, std::move(why)}; }
+    bool isDone() const { return kind == Kind::Done; }
+    bool isCancelled() const { return kind == Kind::Cancelled; }
+    bool isFailed() const { return kind == Kind::Failed; }
 };
 
 // A started copy run, by which its end is told.
@@ -65,14 +71,13 @@ public:
 
     // A modal message box owned by the program's active window.
     virtual Answer messageBox(std::string_view title, std::string_view text, Buttons, Icon) = 0;
-    // The standard save-file dialog; nullopt when the user cancelled.
-    virtual std::optional<std::string> saveFileDialog(const SaveDialogSetup&) = 0;
-    // The shell's folder picker (file-system folders only); "" when cancelled or no path.
-    virtual std::string browseForFolder(std::string_view title) = 0;
-    // Starts a program without waiting and without keeping a handle. nullopt when it started,
-    // else the system's error text.
-    virtual std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
-                                                    ShowState) = 0;
+    // The standard save-file dialog, owned by the main window: the chosen path.
+    virtual Result<std::string> saveFileDialog(const SaveDialogSetup&) = 0;
+    // The shell's folder picker (file-system folders only), owned by the main window: the chosen
+    // folder's full path, however long.
+    virtual Result<std::string> browseForFolder(std::string_view title) = 0;
+    // Starts a program without waiting and without keeping a handle.
+    virtual Result<> startProcess(const std::string& application, const std::string& commandLine, ShowState) = 0;
     // Starts a copy run without waiting, keeping it so that its end is told to the run-end
     // handler (once, on the window's thread, never from another). Cancelled when the user
     // declined the consent prompt for administrator rights.
@@ -86,8 +91,8 @@ public:
     virtual std::string timeOfDay() = 0;
     // Makes the window's taskbar button flash when the window is not in front.
     virtual void drawAttention() = 0;
-    // The shell's "open" verb on a document or address.
-    virtual void shellOpen(const std::string& target) = 0;
+    // The shell's "open" verb on a document or address; the system shows no message of its own.
+    virtual Result<> shellOpen(const std::string& target) = 0;
     // Length in bytes; nullopt when the file is missing or cannot be read.
     virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
@@ -95,6 +100,7 @@ public:
     // Folder of the running executable, without a trailing backslash except for a drive root.
     virtual std::string programFolder() = 0;
     // A value under HKEY_LOCAL_MACHINE, opened for reading; nullopt when key or value is missing.
+    // An REG_EXPAND_SZ comes back expanded, with its type.
     virtual std::optional<RegistryValue> readMachineRegistry(const std::string& key, const std::string& value) = 0;
     virtual Date today() = 0;
     // Today's date in the user's short-date format, as the system writes it.
@@ -104,9 +110,8 @@ public:
     // The text in the given code page; nullopt when a character has no exact equivalent there.
     virtual std::optional<std::string> encode(const std::string& utf8, CodePage) = 0;
     // Writes the whole file as a new file in the same folder and moves it over the old one,
-    // so a failure never leaves a half-written file. nullopt when written, else the system's
-    // error text.
-    virtual std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // so a failure never leaves a half-written file.
+    virtual Result<> replaceFile(const std::string& path, const std::string& bytes) = 0;
     // Whether the system's high-contrast mode is on: the user has chosen colours of their own, and
     // every program is to draw in them instead of fixed ones.
     virtual bool highContrast() = 0;

@@ -1,6 +1,7 @@
 #include "ui/AboutBox.h"
 
-#include "app/Version.h"
+#include "command/OpenAddress.h"
+#include "command/Version.h"
 
 namespace ui {
 
@@ -13,5 +14,7 @@ AboutTexts aboutTexts() {
 }
 
 std::string mailLink() { return "mailto:" + std::string(kSupportAddress) + "?Subject=Regarding Zentrova."; }
+
+void openMailLink(platform::Platform& p) { command::openAddress(p, mailLink(), kSupportAddress); }
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Platform.h"
+
 namespace ui {
 
 inline constexpr std::string_view kSupportAddress = "support@zentrova.example";
@@ -14,5 +16,7 @@ struct AboutTexts {
 AboutTexts aboutTexts();
 // The address the mail link opens.
 std::string mailLink();
+// The mail link's click: a new mail to the support address, or a message that gives the address.
+void openMailLink(platform::Platform&);
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "command/Version.h"
+
 namespace ui {
 namespace {
 
@@ -315,7 +317,7 @@ constexpr LayoutRow kMainRows[] = {
 
 constexpr LayoutRow kAboutRows[] = {
     {"picIcon", -1, Kind::Label, Win, "", {240, 240, 540, 540}},
-    {"lblTitle", -1, Kind::Label, Win, "Zentrova KV", {1050, 240, 3885, 480}},
+    {"lblTitle", -1, Kind::Label, Win, ZKV_PRODUCT_NAME, {1050, 240, 3885, 480}},
     {"lblVersion", -1, Kind::Label, Win, "", {1050, 780, 3885, 225}},
     {"lblDescription", -1, Kind::Label, Win, "", {1050, 1125, 3885, 690}},
     {"lblEmail", -1, Kind::Label, Win, "", {240, 2880, 3615, 255}},

@@ -14,14 +14,18 @@ int run(HINSTANCE instance, int showCommand) {
     app::App app(platform);
     if (!app.Form_Load()) return 0;  // no engine: the user has been told, the window is never shown
 
-    win32::MainView view(app, platform);
+    win32::MainView view(app.window, platform);
     if (!view.create(instance)) return 1;
     platform.setMainWindow(view.hwnd());
     // Message boxes and dialogs belong to whichever of our windows is active.
     win32::AboutView about(platform);
     about.onActivated = [&view] { view.aboutActivated(); };
+    view.onActivated = [&app] { app.Form_Activate(); };
     view.onAbout = [&about, &view] { about.open(view.hwnd()); };
-    view.onClosing = [&about] { about.close(); };
+    view.onClosing = [&app, &about] {
+        app.Form_Unload();
+        about.close();
+    };
     view.show(showCommand);
 
     MSG msg;

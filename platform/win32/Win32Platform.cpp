@@ -8,6 +8,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <memory>
@@ -107,12 +108,33 @@ std::string systemErrorText(DWORD code, std::wstring_view path = {}) {
     const std::wstring name = path.empty() ? std::wstring(L"the file") : fileNameOf(path);
     for (size_t at = text.find(L"%1"); at != std::wstring::npos; at = text.find(L"%1", at + name.size()))
         text.replace(at, 2, name);
-    // Never "" for a failure: the caller reads "" as success.
+    // A failure always says something the user can quote.
     if (text.empty()) return "Error " + std::to_string(code);
     return narrow(text);
 }
 
 std::string lastErrorText(std::wstring_view path = {}) { return systemErrorText(GetLastError(), path); }
+
+// The common dialogs report their own codes (CDERR_*, FNERR_*), which the system's message
+// table does not hold.
+std::string dialogErrorText(DWORD code) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04lX", static_cast<unsigned long>(code));
+    return std::string("The file dialog could not be shown (common dialog error ") + hex + ").";
+}
+
+// The text with each %NAME% of the environment put in, as the system does for REG_EXPAND_SZ.
+std::wstring expandEnvironment(const std::wstring& text) {
+    std::wstring expanded(ExpandEnvironmentStringsW(text.c_str(), nullptr, 0), L'\0');
+    const DWORD n = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (n == 0 || n > expanded.size()) return text;
+    expanded.resize(n - 1);  // less the final NUL
+    return expanded;
+}
+
+// The longest path Windows has, in UTF-16 units with the final NUL.
+constexpr DWORD kLongestPath = 32768;
+constexpr const char* kFolderWithoutPath = "The chosen folder has no path that robocopy.exe could use.";
 
 UINT messageBoxFlags(Buttons buttons, Icon icon) {
     UINT flags = 0;
@@ -222,10 +244,12 @@ Answer Win32Platform::messageBox(std::string_view title, std::string_view text, 
     return static_cast<Answer>(pressed);
 }
 
-std::optional<std::string> Win32Platform::saveFileDialog(const platform::SaveDialogSetup& setup) {
+platform::Result<std::string> Win32Platform::saveFileDialog(const platform::SaveDialogSetup& setup) {
+    using Chosen = platform::Result<std::string>;
     ensureCom();
     auto getSaveFileName = comdlg32_.function<decltype(::GetSaveFileNameW)>("GetSaveFileNameW");
-    if (!getSaveFileName) return std::nullopt;
+    auto dialogError = comdlg32_.function<decltype(::CommDlgExtendedError)>("CommDlgExtendedError");
+    if (!getSaveFileName || !dialogError) return Chosen::failed(lastErrorText(L"comdlg32.dll"));
 
     // description NUL pattern NUL ... NUL: the string's own terminator adds the final NUL.
     std::wstring filter;
@@ -255,32 +279,87 @@ std::optional<std::string> Win32Platform::saveFileDialog(const platform::SaveDia
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
         (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
-    // A cancel and a failure of the dialog itself both leave nothing to save to.
-    if (!getSaveFileName(&dialog)) return std::nullopt;
-    return narrow(file.c_str());
+    if (getSaveFileName(&dialog)) return Chosen::done(narrow(file.c_str()));
+    // The dialog says why it failed only here; no code at all means the user cancelled.
+    const DWORD code = dialogError();
+    if (code == 0) return Chosen::cancelled();
+    return Chosen::failed(dialogErrorText(code));
 }
 
-std::string Win32Platform::browseForFolder(std::string_view title) {
+platform::Result<std::string> Win32Platform::browseForFolder(std::string_view title) {
+    using Chosen = platform::Result<std::string>;
     ensureCom();
     auto browse = shell32_.function<decltype(::SHBrowseForFolderW)>("SHBrowseForFolderW");
-    auto pathOf = shell32_.function<decltype(::SHGetPathFromIDListW)>("SHGetPathFromIDListW");
     auto taskMemFree = ole32_.function<decltype(::CoTaskMemFree)>("CoTaskMemFree");
-    if (!browse || !pathOf || !taskMemFree) return {};
+    if (!browse || !taskMemFree) return Chosen::failed(lastErrorText(L"shell32.dll"));
 
     const std::wstring wideTitle = widen(title);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW info{};
-    info.hwndOwner = nullptr;
+    info.hwndOwner = owner();  // modal: the window cannot be used while the picker is open
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
     info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
 
     UniqueItemList item(browse(&info), ItemListFree{taskMemFree});
-    if (!item) return {};
-    wchar_t path[MAX_PATH] = {};
-    if (!pathOf(item.get(), path)) return {};
-    return narrow(path);
+    if (!item) return Chosen::cancelled();
+    const std::optional<std::wstring> path = folderPath(item.get());
+    if (!path) return Chosen::failed(kFolderWithoutPath);
+    return Chosen::done(narrow(*path));
+}
+
+std::optional<std::wstring> Win32Platform::folderPath(const ITEMIDLIST* item) {
+    auto pathOf = shell32_.function<decltype(::SHGetPathFromIDListEx)>("SHGetPathFromIDListEx");
+    auto bindToParent = shell32_.function<decltype(::SHBindToParent)>("SHBindToParent");
+    auto strRetToBuf = shlwapi_.function<decltype(::StrRetToBufW)>("StrRetToBufW");
+    if (!pathOf || !bindToParent || !strRetToBuf) return std::nullopt;
+
+    // The list's items, each ended where the next begins; the list ends with a zero size.
+    std::vector<size_t> ends;
+    const auto* bytes = reinterpret_cast<const BYTE*>(item);
+    for (size_t at = 0;;) {
+        USHORT size = 0;
+        std::memcpy(&size, bytes + at, sizeof size);
+        if (size == 0) break;
+        at += size;
+        ends.push_back(at);
+    }
+    // The first n items, as a list of their own.
+    const auto prefix = [&](size_t n) {
+        std::vector<BYTE> list(bytes, bytes + (n ? ends[n - 1] : 0));
+        list.resize(list.size() + sizeof(USHORT), 0);
+        return list;
+    };
+    std::wstring path(kLongestPath, L'\0');
+    const auto wholePath = [&](const std::vector<BYTE>& list) -> std::optional<std::wstring> {
+        if (!pathOf(reinterpret_cast<PCIDLIST_ABSOLUTE>(list.data()), path.data(), kLongestPath, GPFIDL_DEFAULT))
+            return std::nullopt;
+        return std::wstring(path.c_str());
+    };
+    // Some shells (Wine's among them) cut a path at MAX_PATH without a word. A path that long is
+    // built from the longest leading part that comes back shorter, then each further folder's name.
+    size_t whole = ends.size();  // items taken whole; none for the desktop itself
+    std::optional<std::wstring> result = wholePath(prefix(whole));
+    while (result && result->size() >= MAX_PATH - 1 && whole > 0) result = wholePath(prefix(--whole));
+    if (!result) return std::nullopt;  // not a file-system folder
+    for (size_t n = whole + 1; n <= ends.size(); ++n) {
+        const std::vector<BYTE> list = prefix(n);
+        IShellFolder* parent = nullptr;
+        PCUITEMID_CHILD last = nullptr;
+        if (FAILED(bindToParent(reinterpret_cast<PCIDLIST_ABSOLUTE>(list.data()), IID_IShellFolder,
+                                reinterpret_cast<void**>(&parent), &last)))
+            return std::nullopt;
+        STRRET name{};
+        const HRESULT named = parent->GetDisplayNameOf(last, SHGDN_INFOLDER | SHGDN_FORPARSING, &name);
+        wchar_t text[MAX_PATH] = {};  // one name is at most 255 characters
+        const bool ok = SUCCEEDED(named) && SUCCEEDED(strRetToBuf(&name, last, text, MAX_PATH));
+        parent->Release();
+        if (!ok) return std::nullopt;
+        if (result->empty() || result->back() != L'\\') *result += L'\\';
+        *result += text;
+    }
+    return result;
 }
 
 namespace {
@@ -303,12 +382,12 @@ UniqueHandle createProcess(const std::wstring& program, const std::string& comma
 
 }  // namespace
 
-std::optional<std::string> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
-                                                       platform::ShowState show) {
+platform::Result<> Win32Platform::startProcess(const std::string& application, const std::string& commandLine,
+                                               platform::ShowState show) {
     const std::wstring program = widen(application);
     // The program runs on its own; nothing of it is kept.
-    if (!createProcess(program, commandLine, show)) return lastErrorText(program);
-    return {};
+    if (!createProcess(program, commandLine, show)) return platform::Result<>::failed(lastErrorText(program));
+    return platform::Result<>::done();
 }
 
 namespace {
@@ -392,11 +471,21 @@ void Win32Platform::drawAttention() {
     FlashWindowEx(&flash);
 }
 
-void Win32Platform::shellOpen(const std::string& target) {
+platform::Result<> Win32Platform::shellOpen(const std::string& target) {
     ensureCom();
-    auto shellExecute = shell32_.function<decltype(::ShellExecuteW)>("ShellExecuteW");
-    if (!shellExecute) return;
-    shellExecute(owner(), L"open", widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    auto shellExecuteEx = shell32_.function<decltype(::ShellExecuteExW)>("ShellExecuteExW");
+    if (!shellExecuteEx) return platform::Result<>::failed(lastErrorText(L"shell32.dll"));
+    const std::wstring file = widen(target);
+    SHELLEXECUTEINFOW open{};
+    open.cbSize = sizeof open;
+    // The caller tells the user what failed, with the address; the shell is not to say it too.
+    open.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    open.hwnd = owner();
+    open.lpVerb = L"open";
+    open.lpFile = file.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    if (!shellExecuteEx(&open)) return platform::Result<>::failed(lastErrorText());
+    return platform::Result<>::done();
 }
 
 std::optional<std::uint64_t> Win32Platform::fileLength(const std::string& path) {
@@ -458,6 +547,7 @@ std::optional<platform::RegistryValue> Win32Platform::readMachineRegistry(const 
     std::wstring text(size / sizeof(wchar_t), L'\0');
     std::memcpy(text.data(), buffer, text.size() * sizeof(wchar_t));
     if (!text.empty() && text.back() == L'\0') text.pop_back();
+    if (type == REG_EXPAND_SZ) text = expandEnvironment(text);
     const std::string utf8 = narrow(text);
     result.data.assign(utf8.begin(), utf8.end());
     return result;
@@ -521,24 +611,25 @@ std::optional<std::string> Win32Platform::encode(const std::string& utf8, CodePa
     return bytes;
 }
 
-std::optional<std::string> Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
+platform::Result<> Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {
+    using Written = platform::Result<>;
     const std::wstring target = widen(path);
     // Windows refuses to move over a read-only file; say so before writing anything, the same on
     // every file system (Wine, for one, lets the move through).
     const DWORD existing = GetFileAttributesW(target.c_str());
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
-        return systemErrorText(ERROR_ACCESS_DENIED, target);
+        return Written::failed(systemErrorText(ERROR_ACCESS_DENIED, target));
 
     TemporaryFile temporary = createTemporaryBeside(target);  // gone again unless the move succeeds
-    if (!temporary.handle) return lastErrorText(target);
+    if (!temporary.handle) return Written::failed(lastErrorText(target));
     HANDLE file = temporary.handle.get();
-    if (!writeAll(file, bytes)) return lastErrorText(target);
-    if (!FlushFileBuffers(file)) return lastErrorText(target);
-    if (!temporary.handle.close()) return lastErrorText(target);
+    if (!writeAll(file, bytes)) return Written::failed(lastErrorText(target));
+    if (!FlushFileBuffers(file)) return Written::failed(lastErrorText(target));
+    if (!temporary.handle.close()) return Written::failed(lastErrorText(target));
     if (!MoveFileExW(temporary.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastErrorText(target);
+        return Written::failed(lastErrorText(target));
     temporary.kept = true;
-    return {};
+    return Written::done();
 }
 
 bool Win32Platform::highContrast() {

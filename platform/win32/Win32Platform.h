@@ -3,7 +3,9 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shtypes.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,11 +29,11 @@ public:
 
     platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons,
                                 platform::Icon) override;
-    std::optional<std::string> saveFileDialog(const platform::SaveDialogSetup&) override;
-    std::string browseForFolder(std::string_view title) override;
+    platform::Result<std::string> saveFileDialog(const platform::SaveDialogSetup&) override;
+    platform::Result<std::string> browseForFolder(std::string_view title) override;
     // An empty application lets the system take the program from the command line.
-    std::optional<std::string> startProcess(const std::string& application, const std::string& commandLine,
-                                            platform::ShowState) override;
+    platform::Result<> startProcess(const std::string& application, const std::string& commandLine,
+                                    platform::ShowState) override;
     // As administrator through the shell's "runas" verb, with the same command line.
     platform::Result<platform::RunId> startRun(const std::string& application, const std::string& commandLine,
                                                platform::ShowState, platform::Elevation) override;
@@ -41,20 +43,20 @@ public:
     bool elevated() override;
     std::string timeOfDay() override;
     void drawAttention() override;
-    void shellOpen(const std::string& target) override;
+    platform::Result<> shellOpen(const std::string& target) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool fileExists(const std::string& path) override;
     bool folderExists(const std::string& path) override;
     std::string programFolder() override;
-    // Text values (REG_SZ, REG_EXPAND_SZ) come back as UTF-8 without their terminating NUL;
-    // other types as the raw bytes.
+    // Text values (REG_SZ, REG_EXPAND_SZ) come back as UTF-8 without their terminating NUL, the
+    // environment's %NAME%s in an REG_EXPAND_SZ put in; other types as the raw bytes.
     std::optional<platform::RegistryValue> readMachineRegistry(const std::string& key,
                                                                const std::string& value) override;
     platform::Date today() override;
     std::string shortDateText() override;
     bool isLocaleNumber(const std::string& text) override;
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
-    std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override;
+    platform::Result<> replaceFile(const std::string& path, const std::string& bytes) override;
     bool highContrast() override;
     [[noreturn]] void endProgram() override;
 
@@ -73,6 +75,8 @@ private:
     HWND owner() const noexcept;
     // Joins a single-threaded COM apartment once; the shell's dialogs and verbs need one.
     void ensureCom() noexcept;
+    // The file-system path of a shell item, however long; nullopt when it has none.
+    std::optional<std::wstring> folderPath(const ITEMIDLIST* item);
 
     HWND main_ = nullptr;
     LazyModule comdlg32_{L"comdlg32.dll"};

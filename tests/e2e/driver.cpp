@@ -337,6 +337,10 @@ std::wstring property(const Target& t, const std::wstring& prop) {
     if (prop == L"check") return std::to_wstring(sendOrFail(h, BM_GETCHECK, 0, 0, L"BM_GETCHECK"));
     if (prop == L"enabled") return IsWindowEnabled(h) ? L"1" : L"0";
     if (prop == L"visible") return IsWindowVisible(h) ? L"1" : L"0";
+    if (prop == L"owner") {
+        HWND owner = GetWindow(h, GW_OWNER);
+        return owner ? windowTitle(owner) : L"";
+    }
     if (prop == L"tab") return std::to_wstring(sendOrFail(h, TCM_GETCURSEL, 0, 0, L"TCM_GETCURSEL"));
     if (prop == L"tabcount") return std::to_wstring(sendOrFail(h, TCM_GETITEMCOUNT, 0, 0, L"TCM_GETITEMCOUNT"));
     if (prop == L"pos") return std::to_wstring(sendOrFail(h, TBM_GETPOS, 0, 0, L"TBM_GETPOS"));
@@ -400,10 +404,10 @@ std::wstring property(const Target& t, const std::wstring& prop) {
         int y = (int)parseInt(xy.substr(comma + 1), L"y");
         return rgbText(screenPixel(r.left + x, r.top + y));
     }
-    usage(
-        L"unknown property " + quoted(prop) +
-        L" (text check enabled visible tab tabcount pos range date rect display client class name id style exstyle pid "
-        L"pixel:X,Y)");
+    usage(L"unknown property " + quoted(prop) +
+          L" (text check enabled visible owner tab tabcount pos range date rect display client class name id style "
+          L"exstyle pid "
+          L"pixel:X,Y)");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1827,7 +1831,7 @@ const Command kCommands[] = {
     {L"setenv", cmdSetEnv, L"<prefix> [NAME=VALUE...]        the variables with that prefix, for later starts"},
     {L"reset", cmdReset, L"<snapshot>                        end programs left in the prefix, put keys back"},
     {L"reg-save", cmdRegSave, L"<file> <key>...               save registry keys for reset"},
-    {L"reg-set", cmdRegSet, L"<key> <name> sz|dword <data>     set a registry value"},
+    {L"reg-set", cmdRegSet, L"<key> <name> sz|expand_sz|dword <data>  set a registry value"},
     {L"reg-delete", cmdRegDelete, L"<key>                       delete a registry key and all below it"},
 };
 

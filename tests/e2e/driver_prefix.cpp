@@ -257,22 +257,22 @@ int cmdReset(const Args& a) {
     return 0;
 }
 
-// reg-set <key> <name> sz|dword <data>: sets one value, making the key when it is missing.
+// reg-set <key> <name> sz|expand_sz|dword <data>: sets one value, making the key when it is missing.
 int cmdRegSet(const Args& a) {
-    need(a, 4, L"<key> <name> sz|dword <data>");
+    need(a, 4, L"<key> <name> sz|expand_sz|dword <data>");
     if (a.size() > 4) usage(L"too many arguments");
     KeyPath k = parseKey(a[0]);
     Key key;
     LSTATUS s = RegCreateKeyExW(k.root, k.sub.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
     if (s != ERROR_SUCCESS) fail(L"cannot create " + quoted(a[0]) + L": " + errorText(s));
-    if (a[2] == L"sz") {
-        s = RegSetValueExW(key.get(), a[1].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(a[3].c_str()),
-                           (DWORD)((a[3].size() + 1) * sizeof(wchar_t)));
+    if (a[2] == L"sz" || a[2] == L"expand_sz") {
+        s = RegSetValueExW(key.get(), a[1].c_str(), 0, a[2] == L"sz" ? REG_SZ : REG_EXPAND_SZ,
+                           reinterpret_cast<const BYTE*>(a[3].c_str()), (DWORD)((a[3].size() + 1) * sizeof(wchar_t)));
     } else if (a[2] == L"dword") {
         DWORD v = (DWORD)parseInt(a[3], L"dword");
         s = RegSetValueExW(key.get(), a[1].c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
     } else {
-        usage(L"type " + quoted(a[2]) + L" is neither sz nor dword");
+        usage(L"type " + quoted(a[2]) + L" is not sz, expand_sz or dword");
     }
     if (s != ERROR_SUCCESS) fail(L"cannot set " + a[1] + L" of " + quoted(a[0]) + L": " + errorText(s));
     return 0;

@@ -28,6 +28,19 @@ namespace {
 
 int failures = 0;
 
+// A call's end as the checks compare it: nullopt when done, else the reason (or "cancelled").
+std::optional<std::string> failure(const platform::Result<>& r) {
+    if (r.isDone()) return std::nullopt;
+    return r.isCancelled() ? std::string("cancelled") : r.reason;
+}
+
+// A dialog's end as the checks compare it: the chosen path, nullopt when cancelled, and
+// "failed: " with the reason when the dialog could not be shown.
+std::optional<std::string> chosen(const platform::Result<std::string>& r) {
+    if (r.isCancelled()) return std::nullopt;
+    return r.isDone() ? r.value : "failed: " + r.reason;
+}
+
 std::string show(const std::optional<std::string>& s) {
     if (!s) return "nullopt";
     std::string out = "\"";
@@ -117,8 +130,8 @@ void removeFolder(const std::string& folder) {
 
 void probeFiles(win32::Win32Platform& p, const std::string& dir) {
     const std::string five = dir + "\\five.bin", empty = dir + "\\empty.bin", sub = dir + "\\sub";
-    p.replaceFile(five, std::string("ab\0\r\n", 5));
-    p.replaceFile(empty, "");
+    failure(p.replaceFile(five, std::string("ab\0\r\n", 5)));
+    failure(p.replaceFile(empty, ""));
     CreateDirectoryW(widen(sub).c_str(), nullptr);
     struct Case {
         std::string path;
@@ -176,30 +189,30 @@ void probeEncode(win32::Win32Platform& p) {
 
 void probeReplace(win32::Win32Platform& p, const std::string& dir) {
     const std::string target = dir + "\\job.cmd";
-    checkEqual("replaceFile new file result", p.replaceFile(target, "first line\r\n"), std::nullopt);
+    checkEqual("replaceFile new file result", failure(p.replaceFile(target, "first line\r\n")), std::nullopt);
     checkEqual("replaceFile new file bytes", readFile(target), "first line\r\n");
 
-    checkEqual("replaceFile existing result", p.replaceFile(target, "2\r\n"), std::nullopt);
+    checkEqual("replaceFile existing result", failure(p.replaceFile(target, "2\r\n")), std::nullopt);
     checkEqual("replaceFile existing bytes", readFile(target), "2\r\n");
 
     std::string big(1 << 20, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 256);
-    checkEqual("replaceFile 1 MiB result", p.replaceFile(target, big), std::nullopt);
+    checkEqual("replaceFile 1 MiB result", failure(p.replaceFile(target, big)), std::nullopt);
     check("replaceFile 1 MiB bytes", readFile(target) == big);
 
-    p.replaceFile(target, "keep me\r\n");
+    failure(p.replaceFile(target, "keep me\r\n"));
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_READONLY);
-    const std::optional<std::string> denied = p.replaceFile(target, "overwritten\r\n");
+    const std::optional<std::string> denied = failure(p.replaceFile(target, "overwritten\r\n"));
     check("replaceFile read-only target fails", isOneOf(denied, {"Access is denied.", "Access denied."}), show(denied));
     checkEqual("replaceFile read-only target unchanged", readFile(target), "keep me\r\n");
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    const std::optional<std::string> noFolder = p.replaceFile(dir + "\\no such folder\\job.cmd", "x");
+    const std::optional<std::string> noFolder = failure(p.replaceFile(dir + "\\no such folder\\job.cmd", "x"));
     check("replaceFile missing folder fails",
           isOneOf(noFolder, {"The system cannot find the path specified.", "Path not found."}), show(noFolder));
 
     CreateDirectoryW(widen(dir + "\\adir").c_str(), nullptr);
-    const std::optional<std::string> onFolder = p.replaceFile(dir + "\\adir", "x");
+    const std::optional<std::string> onFolder = failure(p.replaceFile(dir + "\\adir", "x"));
     check("replaceFile onto a folder fails", onFolder.has_value(), show(onFolder));
     RemoveDirectoryW(widen(dir + "\\adir").c_str());
 
@@ -226,9 +239,9 @@ void probeLongReplace(win32::Win32Platform& p, const std::string& dir) {
     const std::string inner = makeDeepFolder(dir);
     const std::string target = inner + "\\" + std::string(246, 'j') + ".cmd";
     check("long path is past 260 characters", target.size() > 260, std::to_string(target.size()));
-    checkEqual("replaceFile long path new file result", p.replaceFile(target, "one\r\n"), std::nullopt);
+    checkEqual("replaceFile long path new file result", failure(p.replaceFile(target, "one\r\n")), std::nullopt);
     checkEqual("replaceFile long path new file bytes", readFile(target), "one\r\n");
-    checkEqual("replaceFile long path existing result", p.replaceFile(target, "two\r\n"), std::nullopt);
+    checkEqual("replaceFile long path existing result", failure(p.replaceFile(target, "two\r\n")), std::nullopt);
     checkEqual("replaceFile long path existing bytes", readFile(target), "two\r\n");
     const auto names = filesIn(inner);
     check("replaceFile long path leaves no temporary files",
@@ -274,6 +287,8 @@ void probeRegistry(win32::Win32Platform& p) {
     RegCloseKey(key);
 
     const std::string k = "SOFTWARE\\ZentrovaProbe";
+    wchar_t systemRoot[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"SystemRoot", systemRoot, MAX_PATH);
     struct Case {
         const char* value;
         std::optional<std::uint32_t> type;
@@ -284,7 +299,7 @@ void probeRegistry(win32::Win32Platform& p) {
          "e\\msinfo32.exe"},
         {"NoNul", REG_SZ, "abc"},
         {"Empty", REG_SZ, ""},
-        {"Expand", REG_EXPAND_SZ, "%SystemRoot%\\x"},
+        {"Expand", REG_EXPAND_SZ, narrow(systemRoot) + "\\x"},  // expanded
         {"Number", REG_DWORD, std::string("\xEE\xFF\xC0\x00", 4)},
         {"Blob", REG_BINARY, std::string("\x00\x01\xFF\x00", 4)},
         {"Exactly", REG_SZ, std::string(511, 'q')},
@@ -331,10 +346,10 @@ int runChild(const std::string& record) {
     si.cb = sizeof si;
     GetStartupInfoW(&si);
     win32::Win32Platform p;
-    return p.replaceFile(record,
-                         narrow(GetCommandLineW()) + "\n" +
-                             "useShowWindow=" + std::to_string((si.dwFlags & STARTF_USESHOWWINDOW) != 0) +
-                             " show=" + std::to_string(si.wShowWindow) + "\n")
+    return failure(p.replaceFile(record,
+                                 narrow(GetCommandLineW()) + "\n" +
+                                     "useShowWindow=" + std::to_string((si.dwFlags & STARTF_USESHOWWINDOW) != 0) +
+                                     " show=" + std::to_string(si.wShowWindow) + "\n"))
         ? 1
         : 0;
 }
@@ -357,13 +372,13 @@ void probeStart(win32::Win32Platform& p, const std::string& dir) {
     for (const auto& c : cases) {
         const std::string record = dir + "\\child-" + c.name + ".txt";
         const std::string command = "\"" + self + "\" --child \"" + record + "\" /R:0 /W:0";
-        checkEqual(std::string("startProcess ") + c.name + " result", p.startProcess(self, command, c.show),
+        checkEqual(std::string("startProcess ") + c.name + " result", failure(p.startProcess(self, command, c.show)),
                    std::nullopt);
         checkEqual(std::string("startProcess ") + c.name + " child saw", waitForFile(record),
                    command + "\nuseShowWindow=1 show=" + c.record + "\n");
     }
     const std::string missing = dir + "\\missing.exe";
-    const std::optional<std::string> error = p.startProcess(missing, missing, platform::ShowState::Normal);
+    const std::optional<std::string> error = failure(p.startProcess(missing, missing, platform::ShowState::Normal));
     check("startProcess missing program",
           isOneOf(error, {"The system cannot find the file specified.", "File not found."}), show(error));
 }
@@ -497,11 +512,12 @@ void probeSaveDialog(win32::Win32Platform& p, const std::string& dir) {
                                     "*.cmd"};
     const std::string seenWant = "types=4 first=Command Files (*.cmd) selected=0 name=*.cmd";
     DialogScript save{L"Save As", fillNameAndSave, widen(dir + "\\saved"), {}};
-    checkEqual("saveFileDialog typed name gets .cmd", withDialog(save, [&] { return p.saveFileDialog(setup); }),
+    checkEqual("saveFileDialog typed name gets .cmd", withDialog(save, [&] { return chosen(p.saveFileDialog(setup)); }),
                dir + "\\saved.cmd");
     checkEqual("saveFileDialog setup", save.seen, seenWant);
     DialogScript cancel{L"Save As", fillNameAndSave, L"", {}};
-    checkEqual("saveFileDialog cancel", withDialog(cancel, [&] { return p.saveFileDialog(setup); }), std::nullopt);
+    checkEqual("saveFileDialog cancel", withDialog(cancel, [&] { return chosen(p.saveFileDialog(setup)); }),
+               std::nullopt);
 }
 
 // Only with --long-name-dialog: a name past 260 characters typed into the save dialog. Under
@@ -512,7 +528,7 @@ void probeLongNameDialog(win32::Win32Platform& p, const std::string& dir) {
     const std::string name = inner + "\\" + std::string(30, 'j') + ".cmd";
     platform::SaveDialogSetup setup{"cmd", {{"Command Files (*.cmd)", "*.cmd"}}, "*.cmd", true};
     DialogScript save{L"Save As", fillNameAndSave, widen(name), {}};
-    checkEqual("saveFileDialog long name", withDialog(save, [&] { return p.saveFileDialog(setup); }), name);
+    checkEqual("saveFileDialog long name", withDialog(save, [&] { return chosen(p.saveFileDialog(setup)); }), name);
     removeDeepFolder(inner);
 }
 
@@ -534,13 +550,14 @@ void pickTopFolder(HWND dialog, DialogScript& s) {
 
 void probeBrowse(win32::Win32Platform& p) {
     DialogScript cancel{L"Browse for Folder", pressCancel, L"", {}};
-    checkEqual("browseForFolder cancel", withDialog(cancel, [&] { return p.browseForFolder(""); }), "");
+    checkEqual("browseForFolder cancel", withDialog(cancel, [&] { return chosen(p.browseForFolder("")); }),
+               std::nullopt);
     checkEqual("browseForFolder cancel dialog seen", cancel.seen, "");
 
     wchar_t profile[MAX_PATH] = {};
     GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
     DialogScript pick{L"Browse for Folder", pickTopFolder, L"", {}};
-    checkEqual("browseForFolder desktop", withDialog(pick, [&] { return p.browseForFolder(""); }),
+    checkEqual("browseForFolder desktop", withDialog(pick, [&] { return chosen(p.browseForFolder("")); }),
                narrow(profile) + "\\Desktop");
     checkEqual("browseForFolder desktop dialog seen", pick.seen, "");
 }

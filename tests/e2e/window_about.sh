@@ -116,3 +116,21 @@ holds "back from About again: General in front, the tab strip still on File Sele
     SysTabControl32:0 tab 2 'Button=General' visible 1 "$MATCH_DEST" seen 1 \
     'Button=Ignore Archive Attribute.' seen 0 'Button=Ignore Archive Attribute.' check 1 \
     'Button=Copy Only Files With Archive Attribute Set.' check 0
+
+# A mail link the system cannot open (its mail program is missing) is said in a message that
+# gives the address to type; the About box stays.
+reg_set 'HKCR\mailto\shell\open\command' '' '"C:\zkv\no mail program.exe" "%1"'
+drv menu "$APP_TITLE" a
+drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box"
+read -r l t r b <<<"$(drv get "$ABOUT_TITLE" Static:4 rect)"
+timeout 10 xdotool mousemove "$(((l + r) / 2))" "$(((t + b) / 2))" click 1 || fail "xdotool click failed"
+text="$(drv msgbox "$APP_TITLE" 10000)" || fail "no message about the mail link"
+mouse_to 4000 4000
+[[ "$text" == $'This address could not be opened:\r\nsupport@zentrova.example\r\n'*$'\r\nPlease type it into your web browser or mail program.' ]] ||
+    fail "message about the mail link: $text"
+echo "ok: the mail link that cannot open is given in a message"
+drv msgbox-press "$APP_TITLE" ok
+holds_in "$ABOUT_TITLE" "the About box stays" Button=OK seen 1
+drv key "$ABOUT_TITLE" Button:0 escape
+drv wait-gone "$ABOUT_TITLE" 5000 || fail "Esc does not close the About box"
+end_app

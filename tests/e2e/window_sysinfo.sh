@@ -50,18 +50,10 @@ set_value() {
         reg_delete_key "$1"
     fi
 }
-now_path=''
-now_location=''
-for row in "${cases[@]}"; do
-    IFS='|' read -r path_value location started <<<"$row"
-    echo "case: PATH '$path_value', MSINFO '$location'"
-    # Only what differs from the case before is changed.
-    set_value "$PATH_KEY" PATH "$path_value" "$now_path"
-    set_value "$LOCATION_KEY" MSINFO "$location" "$now_location"
-    now_path="$path_value"
-    now_location="$location"
+# press_expecting <what starts, or unavailable>
+press_expecting() {
+    local started="$1" cmdline expected
     rm -f "$RECORD_UNIX"
-
     drv click "$ABOUT_TITLE" 'Button=&System Info...'
     if [[ "$started" == unavailable ]]; then
         expect_out "message" "$UNAVAILABLE" msgbox "$APP_TITLE" 10000
@@ -79,4 +71,27 @@ for row in "${cases[@]}"; do
         assert_eq "tool start record" "${expected%x}" "$RECORD_TEXT"
     fi
     holds_in "$ABOUT_TITLE" "About box still open" 'Button=&System Info...' enabled 1
+}
+
+now_path=''
+now_location=''
+for row in "${cases[@]}"; do
+    IFS='|' read -r path_value location started <<<"$row"
+    echo "case: PATH '$path_value', MSINFO '$location'"
+    # Only what differs from the case before is changed.
+    set_value "$PATH_KEY" PATH "$path_value" "$now_path"
+    set_value "$LOCATION_KEY" MSINFO "$location" "$now_location"
+    now_path="$path_value"
+    now_location="$location"
+    press_expecting "$started"
 done
+
+# Values the system expands (REG_EXPAND_SZ) name the tool through the environment, and an empty
+# PATH names nothing, so the folder is asked.
+echo "case: PATH and MSINFO as %SystemDrive%... (REG_EXPAND_SZ)"
+drv reg-set "$PATH_KEY" PATH expand_sz '%SystemDrive%\zkv\sysinfo\tool.exe' || fail "cannot set PATH"
+press_expecting "$TOOL"
+drv reg-set "$PATH_KEY" PATH sz '' || fail "cannot set PATH"
+drv reg-set "$LOCATION_KEY" MSINFO expand_sz '%SystemDrive%\zkv\sysinfo\shared' || fail "cannot set MSINFO"
+echo "case: PATH empty, MSINFO as %SystemDrive%... (REG_EXPAND_SZ)"
+press_expecting "$LOCATION\\MSINFO32.EXE"

@@ -27,14 +27,26 @@ struct ProcessCall {
     platform::RunId run = 0;
 };
 
+// A scripted answer of a dialog: a path is a choice, nullopt a cancel, and failed(...) a dialog
+// that the system could not show.
+struct DialogAnswer : platform::Result<std::string> {
+    DialogAnswer(platform::Result<std::string> r) : Result(std::move(r)) {}
+    DialogAnswer(std::string chosen) : Result(done(std::move(chosen))) {}
+    DialogAnswer(const char* chosen) : DialogAnswer(std::string(chosen)) {}
+    DialogAnswer(std::nullopt_t) : Result(cancelled()) {}
+    DialogAnswer(std::optional<std::string> chosen) : Result(chosen ? done(std::move(*chosen)) : cancelled()) {}
+};
+
 class FakePlatform : public platform::Platform {
 public:
     // Scripted answers, taken in order; a message box without a scripted answer answers OK
     // (Yes for a Yes/No box, No for one whose default is No, as Enter would).
     std::deque<platform::Answer> answers;
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::deque<std::string> folderAnswers;
-    std::string startError;
+    // A dialog without a scripted answer is cancelled.
+    std::deque<DialogAnswer> saveAnswers;
+    std::deque<DialogAnswer> folderAnswers;
+    std::string startError;  // a program or a run that cannot start fails with this reason
+    std::string openError;  // the shell's open fails with this reason
     std::map<std::string, std::uint64_t> files;  // path -> length
     std::set<std::string> folders;
     bool highContrastOn = false;
@@ -71,25 +83,26 @@ public:
         answers.pop_front();
         return a;
     }
-    std::optional<std::string> saveFileDialog(const platform::SaveDialogSetup& setup) override {
+    static platform::Result<std::string> next(std::deque<DialogAnswer>& answers) {
+        if (answers.empty()) return platform::Result<std::string>::cancelled();
+        platform::Result<std::string> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    platform::Result<std::string> saveFileDialog(const platform::SaveDialogSetup& setup) override {
         saveDialogs.push_back(setup);
-        if (saveAnswers.empty()) return std::nullopt;
-        auto a = saveAnswers.front();
-        saveAnswers.pop_front();
-        return a;
+        return next(saveAnswers);
     }
-    std::string browseForFolder(std::string_view title) override {
+    platform::Result<std::string> browseForFolder(std::string_view title) override {
         folderTitles.emplace_back(title);
-        if (folderAnswers.empty()) return {};
-        auto a = folderAnswers.front();
-        folderAnswers.pop_front();
-        return a;
+        return next(folderAnswers);
     }
-    std::optional<std::string> startProcess(const std::string& app, const std::string& cmd,
-                                            platform::ShowState s) override {
+    static platform::Result<> outcome(const std::string& error) {
+        return error.empty() ? platform::Result<>::done() : platform::Result<>::failed(error);
+    }
+    platform::Result<> startProcess(const std::string& app, const std::string& cmd, platform::ShowState s) override {
         processes.push_back({app, cmd, s});
-        if (startError.empty()) return std::nullopt;
-        return startError;
+        return outcome(startError);
     }
     platform::Result<platform::RunId> startRun(const std::string& app, const std::string& cmd, platform::ShowState s,
                                                platform::Elevation e) override {
@@ -106,7 +119,10 @@ public:
     bool elevated() override { return elevatedToken; }
     std::string timeOfDay() override { return time; }
     void drawAttention() override { ++attentionDrawn; }
-    void shellOpen(const std::string& target) override { opened.push_back(target); }
+    platform::Result<> shellOpen(const std::string& target) override {
+        opened.push_back(target);
+        return outcome(openError);
+    }
     std::optional<std::uint64_t> fileLength(const std::string& path) override {
         auto it = files.find(path);
         if (it == files.end()) return std::nullopt;
@@ -127,10 +143,9 @@ public:
     bool isLocaleNumber(const std::string& text) override;
     // ANSI is Windows-1252 restricted to ASCII and Latin-1 here; OEM is ASCII plus a few of 437.
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
-    std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes) override {
-        if (!writeError.empty()) return writeError;
-        written[path] = bytes;
-        return std::nullopt;
+    platform::Result<> replaceFile(const std::string& path, const std::string& bytes) override {
+        if (writeError.empty()) written[path] = bytes;
+        return outcome(writeError);
     }
     bool highContrast() override { return highContrastOn; }
     void endProgram() override { ended = true; }

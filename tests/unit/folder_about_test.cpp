@@ -4,7 +4,7 @@
 #include "tests/fake/FakePlatform.h"
 #include "ui/AboutBox.h"
 #include "options/FolderSelection.h"
-#include "options/SysInfo.h"
+#include "ui/SysInfo.h"
 
 TEST(FolderSelection, LastNameSuffix) {
     struct Case {
@@ -43,7 +43,7 @@ TEST(FolderSelection, ButtonsFillTheBoxesWithATrailingBackslash) {
         auto& w = app.window;
         w.txtDestPath.setText("untouched");
         w.chkMatchDest.setValue(c.match ? 1 : 0);
-        p.folderAnswers = {"C:\\Ignored", c.picked};
+        p.folderAnswers = {"C:\\Ignored", *c.picked ? fake::DialogAnswer(c.picked) : std::nullopt};
         w.cmdBrowseSrc.press();  // the source button appends the backslash too
         EXPECT_EQ(w.txtSrcPath.text(), "C:\\Ignored\\");
         w.txtSrcPath.setText(c.source);
@@ -65,34 +65,43 @@ TEST(AboutBox, Texts) {
 
 TEST(AboutBox, RegistryValuesDecode) {
     auto sz = [](std::string s) { return platform::RegistryValue{1, {s.begin(), s.end()}}; };
-    EXPECT_EQ(options::decodeRegistryValue(sz(std::string("C:\\msinfo32.exe") + '\0'), "x"), "C:\\msinfo32.exe");
-    EXPECT_EQ(options::decodeRegistryValue(sz("C:\\Tools"), "x"), "C:\\Tools");
-    EXPECT_EQ(options::decodeRegistryValue({4, {0x39, 0x30, 0, 0}}, "x"), "12345");
-    EXPECT_EQ(options::decodeRegistryValue({4, {0xff, 0xff, 0xff, 0xff}}, "x"), "4294967295");
-    EXPECT_EQ(options::decodeRegistryValue({3, {1, 2, 3}}, "as passed"), "as passed");
+    EXPECT_EQ(ui::decodeRegistryValue(sz(std::string("C:\\msinfo32.exe") + '\0'), "x"), "C:\\msinfo32.exe");
+    EXPECT_EQ(ui::decodeRegistryValue(sz("C:\\Tools"), "x"), "C:\\Tools");
+    EXPECT_EQ(ui::decodeRegistryValue({4, {0x39, 0x30, 0, 0}}, "x"), "12345");
+    EXPECT_EQ(ui::decodeRegistryValue({4, {0xff, 0xff, 0xff, 0xff}}, "x"), "4294967295");
+    EXPECT_EQ(ui::decodeRegistryValue({3, {1, 2, 3}}, "as passed"), "as passed");
+    // REG_EXPAND_SZ comes from the platform expanded, and is text like REG_SZ.
+    EXPECT_EQ(ui::decodeRegistryValue({2, {'C', ':', '\\', 'W', 0}}, "x"), "C:\\W");
 }
 
 TEST(AboutBox, SystemInformationIsFoundThroughEitherValue) {
     const std::string pathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO\\PATH";
     const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location\\MSINFO";
-    auto sz = [](std::string s) { return platform::RegistryValue{1, {s.begin(), s.end()}}; };
+    auto text = [](std::uint32_t type, std::string s) { return platform::RegistryValue{type, {s.begin(), s.end()}}; };
+    constexpr std::uint32_t kSz = 1, kExpandSz = 2;
     struct Case {
-        const char* path;  // "" = no PATH value
-        const char* folder;  // "" = no MSINFO value
+        const char* path;  // nullptr = no PATH value
+        const char* folder;  // nullptr = no MSINFO value
         bool fileThere;
         const char* started;  // "" = the message instead
+        std::uint32_t type = kSz;  // of both values
     } cases[] = {
-        {"C:\\Program Files\\msinfo32.exe", "", false, "C:\\Program Files\\msinfo32.exe"},  // used unchecked
+        {"C:\\Program Files\\msinfo32.exe", nullptr, false, "C:\\Program Files\\msinfo32.exe"},  // used unchecked
+        {nullptr, "C:\\Windows\\System32", true, "C:\\Windows\\System32\\MSINFO32.EXE"},
+        {nullptr, "C:\\Windows\\System32", false, ""},
+        {nullptr, nullptr, false, ""},
+        // Expanded values are as good as plain ones; an empty value names nothing.
+        {"C:\\Program Files\\msinfo32.exe", nullptr, false, "C:\\Program Files\\msinfo32.exe", kExpandSz},
+        {nullptr, "C:\\Windows\\System32", true, "C:\\Windows\\System32\\MSINFO32.EXE", kExpandSz},
         {"", "C:\\Windows\\System32", true, "C:\\Windows\\System32\\MSINFO32.EXE"},
-        {"", "C:\\Windows\\System32", false, ""},
-        {"", "", false, ""},
+        {"", "", true, ""},
     };
     for (const auto& c : cases) {
         fake::FakePlatform p;
-        if (*c.path) p.registry[pathKey] = sz(c.path);
-        if (*c.folder) p.registry[folderKey] = sz(c.folder);
+        if (c.path) p.registry[pathKey] = text(c.type, c.path);
+        if (c.folder) p.registry[folderKey] = text(c.type, c.folder);
         if (c.fileThere) p.files[std::string(c.folder) + "\\MSINFO32.EXE"] = 1;
-        options::StartSysInfo(p);
+        ui::StartSysInfo(p);
         if (*c.started) {
             ASSERT_EQ(p.processes.size(), 1u);
             EXPECT_EQ(p.processes[0].application, c.started);

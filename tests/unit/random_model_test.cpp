@@ -257,7 +257,7 @@ const EventRow kEvents[] = {
          const bool source = x.rng.below(2);
          std::string folder = x.rng.pick<std::string>(
              {"", "C:\\Data", "E:\\", "D:\\Backup\\Set 1", "\\\\server\\share\\dir", "C:\\a\\b\\"});
-         x.p.folderAnswers = {folder};
+         x.p.folderAnswers = {folder.empty() ? fake::DialogAnswer(std::nullopt) : folder};
          (source ? x.w.cmdBrowseSrc : x.w.cmdBrowseDest).press();
          return std::string(source ? "browse source -> '" : "browse destination -> '") + folder + "'";
      }},

@@ -4,10 +4,10 @@
 
 #include <utility>
 
-#include "options/SysInfo.h"
 #include "platform/win32/Utf.h"
 #include "ui/AboutBox.h"
 #include "ui/MainLayout.h"
+#include "ui/SysInfo.h"
 #include "ui/win32/Accessibility.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/SystemColours.h"
@@ -157,9 +157,9 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             switch (LOWORD(wp)) {
                 case IDOK:
                 case IDCANCEL: close(); return 0;  // Enter and Esc both close the box
-                case kSysInfoId: options::StartSysInfo(platform_); return 0;
+                case kSysInfoId: ui::StartSysInfo(platform_); return 0;
                 case kEmailId:
-                    if (HIWORD(wp) == STN_CLICKED) platform_.shellOpen(ui::mailLink());
+                    if (HIWORD(wp) == STN_CLICKED) ui::openMailLink(platform_);
                     return 0;
             }
             break;

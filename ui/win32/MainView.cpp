@@ -37,8 +37,8 @@ bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
 
 }  // namespace
 
-MainView::MainView(app::App& app, Win32Platform& platform)
-    : app_(app), w_(app.window), folderBoxes_(app.window, platform) {
+MainView::MainView(ui::MainWindow& window, Win32Platform& platform)
+    : platform_(platform), w_(window), folderBoxes_(window, platform) {
     // Items are never moved: rules run while a handler still holds one, and a subclassed
     // control holds its own as its reference data.
     items_.reserve(ui::mainLayout().size());
@@ -100,7 +100,7 @@ void MainView::show(int showCommand) {
     UpdateWindow(hwnd_);
     // The first showing is an activation.
     firstActivationDone_ = true;
-    app_.Form_Activate();
+    if (onActivated) onActivated();
     focusFirstControl();
 }
 
@@ -418,7 +418,7 @@ bool MainView::handleChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
         case WM_CTLCOLORSTATIC: {
             Item* it = itemOf(reinterpret_cast<HWND>(lp));
             if (!it || !controlKind(it->row->kind).coloured()) return false;
-            const auto paint = ui::boxPaint(app_.platform, it->control->backColour(), systemColours());
+            const auto paint = ui::boxPaint(platform_, it->control->backColour(), systemColours());
             if (!paint) return false;
             // Colours are kept as 0xBBGGRR, as COLORREF is.
             auto found = brushes_.find(paint->background);
@@ -460,7 +460,7 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             // dialog closing, or a return from another program, is not.
             if (aboutWasActive_ && firstActivationDone_) {
                 aboutWasActive_ = false;
-                app_.Form_Activate();
+                if (onActivated) onActivated();
             }
             HWND f = GetFocus();
             if (!f || !IsWindowVisible(f)) focusFirstControl();
@@ -494,7 +494,6 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             if (wp == SPI_SETHIGHCONTRAST) coloursChanged();
             break;
         case WM_CLOSE:
-            app_.Form_Unload();
             if (onClosing) onClosing();
             DestroyWindow(hwnd_);
             return 0;

@@ -9,7 +9,6 @@
 #include <map>
 #include <vector>
 
-#include "app/App.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/LayoutScale.h"
 #include "ui/MainWindow.h"
@@ -23,7 +22,7 @@ namespace win32 {
 
 class MainView final : public Window, public ui::MainWindowObserver {
 public:
-    MainView(app::App&, Win32Platform&);
+    MainView(ui::MainWindow&, Win32Platform&);
     ~MainView() override;
 
     // Creates the window (tab strip, bottom row, General page), sizes and centres it.
@@ -35,9 +34,12 @@ public:
 
     // Called by the About box: it became the program's active window.
     void aboutActivated() { aboutWasActive_ = true; }
-    // Opens the About box; set by the entry point.
+    // Set by the entry point. The window became the program's active window in a way that counts
+    // as an activation: its first showing, and each return from the About box.
+    std::function<void()> onActivated;
+    // Opens the About box.
     std::function<void()> onAbout;
-    // Closes the About box with the main window.
+    // The window's close control was used; the window is destroyed right after.
     std::function<void()> onClosing;
 
     // ui::MainWindowObserver
@@ -78,7 +80,7 @@ private:
     // The system's colours or its high-contrast mode changed: every control is drawn again.
     void coloursChanged();
 
-    app::App& app_;
+    Win32Platform& platform_;
     ui::MainWindow& w_;
     HINSTANCE instance_ = nullptr;
     UINT dpi_ = 96;

@@ -8,12 +8,13 @@
 
 #include "platform/Platform.h"
 
-namespace options {
+namespace ui {
 
 inline constexpr std::string_view kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
-// A registry value as text: REG_SZ as it stands (less a final NUL), REG_DWORD as its decimal
-// number; any other type leaves the caller's text. nullopt when the value was not found.
+// A registry value as text: REG_SZ and REG_EXPAND_SZ (which the platform gives expanded) as they
+// stand, less a final NUL; REG_DWORD as its decimal number; any other type leaves the caller's
+// text. nullopt when the value was not found or holds no text, as an empty value names nothing.
 std::optional<std::string> GetKeyValue(platform::Platform&, const std::string& key, const std::string& value,
                                        const std::string& callerText = "");
 std::string decodeRegistryValue(const platform::RegistryValue&, const std::string& callerText);
@@ -21,4 +22,4 @@ std::string decodeRegistryValue(const platform::RegistryValue&, const std::strin
 // Starts the System Information tool, or says that it is unavailable.
 void StartSysInfo(platform::Platform&);
 
-}  // namespace options
+}  // namespace ui

@@ -1,16 +1,16 @@
-#include "options/SysInfo.h"
+#include "ui/SysInfo.h"
 
 #include <cstdint>
 
-#include "app/Version.h"
+#include "command/Messages.h"
 
-namespace options {
+namespace ui {
 
 std::string decodeRegistryValue(const platform::RegistryValue& v, const std::string& callerText) {
-    constexpr std::uint32_t kRegSz = 1, kRegDword = 4;
+    constexpr std::uint32_t kRegSz = 1, kRegExpandSz = 2, kRegDword = 4;
     std::string bytes(v.data.begin(), v.data.end());
     if (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
-    if (v.type == kRegSz) return bytes;
+    if (v.type == kRegSz || v.type == kRegExpandSz) return bytes;
     if (v.type == kRegDword) {
         // Little-endian: the last byte is the most significant.
         unsigned long long n = 0;
@@ -24,7 +24,9 @@ std::optional<std::string> GetKeyValue(platform::Platform& p, const std::string&
                                        const std::string& callerText) {
     auto v = p.readMachineRegistry(key, value);
     if (!v) return std::nullopt;
-    return decodeRegistryValue(*v, callerText);
+    std::string text = decodeRegistryValue(*v, callerText);
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 void StartSysInfo(platform::Platform& p) {
@@ -37,9 +39,9 @@ void StartSysInfo(platform::Platform& p) {
     }
     if (path) {
         std::string commandLine = path->find(' ') != std::string::npos ? "\"" + *path + "\"" : *path;
-        if (!p.startProcess(*path, commandLine, platform::ShowState::Normal)) return;
+        if (p.startProcess(*path, commandLine, platform::ShowState::Normal).isDone()) return;
     }
-    p.messageBox(ZKV_PRODUCT_NAME, kSysInfoUnavailable, platform::Buttons::Ok, platform::Icon::None);
+    p.messageBox(command::kAppTitle, kSysInfoUnavailable, platform::Buttons::Ok, platform::Icon::None);
 }
 
-}  // namespace options
+}  // namespace ui
