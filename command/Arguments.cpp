@@ -74,14 +74,4 @@ std::vector<std::string> splitCommandLine(std::string_view s) {
 
 std::vector<std::string> splitArguments(std::string_view text) { return splitRest(text, 0, {}); }
 
-std::string quoteArgument(std::string_view value) {
-    size_t trailing = 0;
-    while (trailing < value.size() && value[value.size() - 1 - trailing] == '\\') ++trailing;
-    std::string out = "\"";
-    out += value;
-    out.append(trailing, '\\');
-    out += '"';
-    return out;
-}
-
 }  // namespace command

@@ -1,4 +1,4 @@
-// How a Windows program splits its command line into arguments, and the inverse for one value.
+// How a Windows program splits its command line into arguments.
 // The rules are those of CommandLineToArgvW (and the C runtime the engine is built with):
 // 2n backslashes before a quote give n backslashes and toggle quoting, 2n+1 give n and a literal
 // quote, other backslashes are literal; the first argument ends at the next quote or blank.
@@ -14,9 +14,5 @@ namespace command {
 std::vector<std::string> splitCommandLine(std::string_view commandLine);
 // Splits text that follows a program path (no special first argument).
 std::vector<std::string> splitArguments(std::string_view text);
-// The value in double quotes, backslashes before the closing quote doubled, so that it arrives
-// whole. A value that holds a double quote cannot be quoted this way: callers check with
-// arrivesIntact.
-std::string quoteArgument(std::string_view value);
 
 }  // namespace command

@@ -13,6 +13,7 @@
 #include "slots/SwitchSlots.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/support/NaiveWords.h"
+#include "tests/support/QuoteArgument.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const std::string& v : {src, dst, list, log}) {
         if (holdsQuote(v)) continue;
-        Args back = command::splitArguments(command::quoteArgument(v) + " /Z");
+        Args back = command::splitArguments(testsupport::quoteArgument(v) + " /Z");
         if (back != Args{v, "/Z"}) fuzz::fail("quoted '" + v + "' splits as " + shown(back));
     }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "command/Arguments.h"
+#include "tests/support/QuoteArgument.h"
 
-using command::quoteArgument;
 using command::splitArguments;
 using command::splitCommandLine;
 using Args = std::vector<std::string>;
@@ -38,6 +38,6 @@ TEST(Arguments, FirstArgumentEndsAtQuoteOrBlankWithoutEscapes) {
 
 TEST(Arguments, QuotedValuesWithoutQuotesComeBackWhole) {
     for (const char* v : {"", "C:\\", "E:\\", "C:\\Data\\\\", "with space", "\\\\server\\share\\", "a\\b"}) {
-        EXPECT_EQ(splitArguments(quoteArgument(v) + " /Z"), (Args{v, "/Z"})) << v;
+        EXPECT_EQ(splitArguments(testsupport::quoteArgument(v) + " /Z"), (Args{v, "/Z"})) << v;
     }
 }
