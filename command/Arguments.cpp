@@ -6,16 +6,16 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Argument splitting after the program path, character for character as the system does it.
+// Argument splitting after the program path, character for character as the runtime does it.
 std::vector<std::string> splitRest(std::string_view s, size_t i, std::vector<std::string> out) {
     while (i < s.size() && isBlank(s[i])) ++i;
     if (i >= s.size()) return out;
     std::string arg;
     size_t backslashes = 0;
-    int quotes = 0;  // 1 while inside quotes
+    bool quoted = false;
     while (i < s.size()) {
         char c = s[i];
-        if (isBlank(c) && quotes == 0) {
+        if (isBlank(c) && !quoted) {
             out.push_back(std::move(arg));
             arg.clear();
             while (i < s.size() && isBlank(s[i])) ++i;
@@ -30,24 +30,21 @@ std::vector<std::string> splitRest(std::string_view s, size_t i, std::vector<std
             continue;
         }
         if (c == '"') {
-            if (backslashes % 2 == 0) {
-                arg.resize(arg.size() - backslashes / 2);
-                ++quotes;
-            } else {
+            if (backslashes % 2 == 1) {
                 arg.resize(arg.size() - backslashes / 2 - 1);
                 arg += '"';
+            } else {
+                arg.resize(arg.size() - backslashes / 2);
+                // Inside quotes a doubled quote is one literal quote, and quoting goes on.
+                if (quoted && i + 1 < s.size() && s[i + 1] == '"') {
+                    arg += '"';
+                    ++i;
+                } else {
+                    quoted = !quoted;
+                }
             }
             ++i;
             backslashes = 0;
-            // A run of quotes: every third one is a literal quote.
-            while (i < s.size() && s[i] == '"') {
-                if (++quotes == 3) {
-                    arg += '"';
-                    quotes = 0;
-                }
-                ++i;
-            }
-            if (quotes == 2) quotes = 0;
             continue;
         }
         arg += c;
@@ -62,26 +59,17 @@ std::vector<std::string> splitRest(std::string_view s, size_t i, std::vector<std
 
 std::vector<std::string> splitCommandLine(std::string_view s) {
     std::string program;
+    bool quoted = false;
     size_t i = 0;
-    if (!s.empty() && s[0] == '"') {
-        for (i = 1; i < s.size() && s[i] != '"'; ++i) program += s[i];
-        if (i < s.size()) ++i;
-    } else {
-        for (; i < s.size() && !isBlank(s[i]); ++i) program += s[i];
+    for (; i < s.size() && (quoted || !isBlank(s[i])); ++i) {
+        if (s[i] == '"')
+            quoted = !quoted;
+        else
+            program += s[i];
     }
     return splitRest(s, i, {std::move(program)});
 }
 
 std::vector<std::string> splitArguments(std::string_view text) { return splitRest(text, 0, {}); }
-
-std::string quoteArgument(std::string_view value) {
-    size_t trailing = 0;
-    while (trailing < value.size() && value[value.size() - 1 - trailing] == '\\') ++trailing;
-    std::string out = "\"";
-    out += value;
-    out.append(trailing, '\\');
-    out += '"';
-    return out;
-}
 
 }  // namespace command

@@ -1,7 +1,9 @@
-// How a Windows program splits its command line into arguments, and the inverse for one value.
-// The rules are those of CommandLineToArgvW (and the C runtime the engine is built with):
-// 2n backslashes before a quote give n backslashes and toggle quoting, 2n+1 give n and a literal
-// quote, other backslashes are literal; the first argument ends at the next quote or blank.
+// How the engine's C runtime splits its command line into arguments: blanks and tabs outside
+// quotes separate; 2n backslashes before a quote give n backslashes and toggle quoting, 2n+1 give
+// n and a literal quote, other backslashes are literal; inside quotes a doubled quote is a literal
+// quote and quoting goes on. The program name has quotes that group and no escapes.
+// (CommandLineToArgvW differs in the last two: it ends quoting after a doubled quote, and a
+// quoted program name at its closing quote.)
 #pragma once
 
 #include <string>
@@ -14,9 +16,5 @@ namespace command {
 std::vector<std::string> splitCommandLine(std::string_view commandLine);
 // Splits text that follows a program path (no special first argument).
 std::vector<std::string> splitArguments(std::string_view text);
-// The value in double quotes, backslashes before the closing quote doubled, so that it arrives
-// whole. A value that holds a double quote cannot be quoted this way: callers check with
-// arrivesIntact.
-std::string quoteArgument(std::string_view value);
 
 }  // namespace command

@@ -1,8 +1,8 @@
-// Command-line splitting and the argument check under arbitrary text. Any text splits without
-// harm; a quoted value without a double quote comes back whole; and a command built from
-// arbitrary folder boxes, exclusion list and log name is either refused, for a cause the user
-// typed, or splits back into exactly the intended arguments. The input is the four texts
-// separated by line feeds.
+// Command-line splitting and the argument check under arbitrary text. Any text splits as the C
+// runtime's documented rules split it (the oracle in tests/support); a quoted value without a
+// double quote comes back whole; and a command built from arbitrary folder boxes, exclusion list
+// and log name is either refused, for a cause the user typed, or reaches the engine as exactly
+// the intended arguments. The input is the four texts separated by line feeds.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,7 +12,8 @@
 #include "command/CommandLine.h"
 #include "slots/SwitchSlots.h"
 #include "tests/fuzz/FuzzInput.h"
-#include "tests/support/NaiveWords.h"
+#include "tests/support/QuoteArgument.h"
+#include "tests/support/RuntimeArgv.h"
 
 namespace {
 
@@ -30,15 +31,17 @@ bool holdsQuote(std::string_view v) { return v.find('"') != std::string_view::np
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view whole(reinterpret_cast<const char*>(data), size);
-    command::splitCommandLine(whole);
-    command::splitArguments(whole);
+    if (Args ours = command::splitCommandLine(whole), runtime = testsupport::runtimeArgv(whole); ours != runtime)
+        fuzz::fail("command line split as " + shown(ours) + ", the runtime gives " + shown(runtime));
+    if (Args ours = command::splitArguments(whole), runtime = testsupport::runtimeArguments(whole); ours != runtime)
+        fuzz::fail("arguments split as " + shown(ours) + ", the runtime gives " + shown(runtime));
 
     fuzz::Input in(data, size);
     const std::string src = in.until('\n'), dst = in.until('\n'), list = in.until('\n'), log = in.until('\n');
 
     for (const std::string& v : {src, dst, list, log}) {
         if (holdsQuote(v)) continue;
-        Args back = command::splitArguments(command::quoteArgument(v) + " /Z");
+        Args back = command::splitArguments(testsupport::quoteArgument(v) + " /Z");
         if (back != Args{v, "/Z"}) fuzz::fail("quoted '" + v + "' splits as " + shown(back));
     }
 
@@ -62,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Args intended{"robocopy.exe", command::derivePath(src).value, command::derivePath(dst).value};
-    for (std::string& w : testsupport::naiveWords(command::switchText(s))) intended.push_back(std::move(w));
-    Args split = command::splitCommandLine(line);
+    for (std::string& w : testsupport::plainWords(command::switchText(s))) intended.push_back(std::move(w));
+    Args split = testsupport::runtimeArgv(line);
     if (split != intended) fuzz::fail("accepted " + line + " splits as " + shown(split) + ", not " + shown(intended));
     return 0;
 }

@@ -14,9 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "command/Arguments.h"
-#include "tests/support/NaiveWords.h"
 #include "tests/support/OptionTable.h"
+#include "tests/support/RuntimeArgv.h"
 #include "tests/unit/AppFixture.h"
 
 namespace {
@@ -425,7 +424,7 @@ std::optional<std::string> violation(Session& x) {
     c.SourcePathArg = command::derivePath(src).written;
     c.DestPathArg = command::derivePath(dst).written;
     std::vector<std::string> intended{"robocopy.exe", command::derivePath(src).value, command::derivePath(dst).value};
-    for (std::string& word : testsupport::naiveWords(command::switchText(c))) intended.push_back(std::move(word));
+    for (std::string& word : testsupport::plainWords(command::switchText(c))) intended.push_back(std::move(word));
     const std::string display = command::displayForm(c);
     if (auto field = command::findBrokenArgument(c, src, dst)) {
         if (continued || started) return bad("a refused command went on", display);
@@ -437,12 +436,12 @@ std::optional<std::string> violation(Session& x) {
         if (!cause) return bad("refused (" + *field + ") a sound command", display);
         return std::nullopt;
     }
-    if (command::splitCommandLine(display) != intended) return bad("command does not split as intended", display);
+    if (testsupport::runtimeArgv(display) != intended) return bad("command does not split as intended", display);
     if (continued && x.p.messages.back().text != command::displayForm(s))
         return bad("Continue? shows", x.p.messages.back().text);
     if (started) {
         const std::string& line = x.p.processes.back().commandLine;
-        std::vector<std::string> args = command::splitCommandLine(line);
+        std::vector<std::string> args = testsupport::runtimeArgv(line);
         if (!continued || line != command::launchForm(s, x.p.folder) || args.empty() ||
             args[0] != command::enginePath(x.p.folder) ||
             std::vector<std::string>(args.begin() + 1, args.end()) !=
