@@ -7,37 +7,38 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Argument splitting after the program path, character for character as the runtime does it.
-std::vector<std::string> splitRest(std::string_view s, size_t i, std::vector<std::string> out) {
+void splitRest(std::string_view s, size_t i, PlacedLine& out) {
     while (i < s.size() && isBlank(s[i])) ++i;
-    if (i >= s.size()) return out;
-    std::string arg;
+    if (i >= s.size()) return;
+    PlacedArgument arg{{}, i, i};
     size_t backslashes = 0;
     bool quoted = false;
     while (i < s.size()) {
         char c = s[i];
         if (isBlank(c) && !quoted) {
-            out.push_back(std::move(arg));
-            arg.clear();
+            arg.end = i;
+            out.arguments.push_back(std::move(arg));
             while (i < s.size() && isBlank(s[i])) ++i;
-            if (i >= s.size()) return out;
+            if (i >= s.size()) return;
+            arg = {{}, i, i};
             backslashes = 0;
             continue;
         }
         if (c == '\\') {
-            arg += c;
+            arg.value += c;
             ++backslashes;
             ++i;
             continue;
         }
         if (c == '"') {
             if (backslashes % 2 == 1) {
-                arg.resize(arg.size() - backslashes / 2 - 1);
-                arg += '"';
+                arg.value.resize(arg.value.size() - backslashes / 2 - 1);
+                arg.value += '"';
             } else {
-                arg.resize(arg.size() - backslashes / 2);
+                arg.value.resize(arg.value.size() - backslashes / 2);
                 // Inside quotes a doubled quote is one literal quote, and quoting goes on.
                 if (quoted && i + 1 < s.size() && s[i + 1] == '"') {
-                    arg += '"';
+                    arg.value += '"';
                     ++i;
                 } else {
                     quoted = !quoted;
@@ -47,17 +48,26 @@ std::vector<std::string> splitRest(std::string_view s, size_t i, std::vector<std
             backslashes = 0;
             continue;
         }
-        arg += c;
+        arg.value += c;
         backslashes = 0;
         ++i;
     }
-    out.push_back(std::move(arg));
+    arg.end = i;
+    out.arguments.push_back(std::move(arg));
+    out.quoteOpen = quoted;
+}
+
+std::vector<std::string> values(PlacedLine line) {
+    std::vector<std::string> out;
+    out.reserve(line.arguments.size());
+    for (PlacedArgument& a : line.arguments) out.push_back(std::move(a.value));
     return out;
 }
 
 }  // namespace
 
-std::vector<std::string> splitCommandLine(std::string_view s) {
+PlacedLine splitPlacedCommandLine(std::string_view s) {
+    PlacedLine out;
     std::string program;
     bool quoted = false;
     size_t i = 0;
@@ -67,9 +77,18 @@ std::vector<std::string> splitCommandLine(std::string_view s) {
         else
             program += s[i];
     }
-    return splitRest(s, i, {std::move(program)});
+    out.arguments.push_back({std::move(program), 0, i});
+    out.quoteOpen = quoted;
+    splitRest(s, i, out);
+    return out;
 }
 
-std::vector<std::string> splitArguments(std::string_view text) { return splitRest(text, 0, {}); }
+std::vector<std::string> splitCommandLine(std::string_view s) { return values(splitPlacedCommandLine(s)); }
+
+std::vector<std::string> splitArguments(std::string_view text) {
+    PlacedLine out;
+    splitRest(text, 0, out);
+    return values(std::move(out));
+}
 
 }  // namespace command

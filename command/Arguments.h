@@ -6,6 +6,7 @@
 // quoted program name at its closing quote.)
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,5 +17,17 @@ namespace command {
 std::vector<std::string> splitCommandLine(std::string_view commandLine);
 // Splits text that follows a program path (no special first argument).
 std::vector<std::string> splitArguments(std::string_view text);
+
+// An argument and where it was written: text[begin, end) of the line it came from.
+struct PlacedArgument {
+    std::string value;
+    std::size_t begin = 0, end = 0;
+};
+struct PlacedLine {
+    std::vector<PlacedArgument> arguments;  // the program path first
+    bool quoteOpen = false;  // the line ended inside quotes: the last argument ran to its end
+};
+// splitCommandLine, keeping each argument's place and whether the line closed every quote.
+PlacedLine splitPlacedCommandLine(std::string_view commandLine);
 
 }  // namespace command

@@ -3,6 +3,7 @@
 // All text is UTF-8; it becomes UTF-16 only inside the Win32 implementation.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -22,6 +23,7 @@ enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 enum class ShowState { Normal = 1, Maximized = 3 };
 enum class CodePage { Ansi, Oem };
 
+// The setup of a save-file dialog, and of an open-file dialog (which ignores confirmReplace).
 struct SaveDialogSetup {
     std::string defaultExtension;  // without the dot: "cmd"
     std::vector<std::pair<std::string, std::string>> filters;  // description, pattern
@@ -73,6 +75,8 @@ public:
     virtual Answer messageBox(std::string_view title, std::string_view text, Buttons, Icon) = 0;
     // The standard save-file dialog, owned by the main window: the chosen path.
     virtual Result<std::string> saveFileDialog(const SaveDialogSetup&) = 0;
+    // The standard open-file dialog, owned by the main window: the chosen path of an existing file.
+    virtual Result<std::string> openFileDialog(const SaveDialogSetup&) = 0;
     // The shell's folder picker (file-system folders only), owned by the main window: the chosen
     // folder's full path, however long.
     virtual Result<std::string> browseForFolder(std::string_view title) = 0;
@@ -109,6 +113,10 @@ public:
     virtual bool isLocaleNumber(const std::string& text) = 0;
     // The text in the given code page; nullopt when a character has no exact equivalent there.
     virtual std::optional<std::string> encode(const std::string& utf8, CodePage) = 0;
+    // The UTF-8 text of bytes written in the given code page; nullopt when they are not text there.
+    virtual std::optional<std::string> decode(const std::string& bytes, CodePage) = 0;
+    // The first bytes of a file, at most `most` of them.
+    virtual Result<std::string> readFile(const std::string& path, std::size_t most) = 0;
     // Writes the whole file as a new file in the same folder and moves it over the old one,
     // so a failure never leaves a half-written file.
     virtual Result<> replaceFile(const std::string& path, const std::string& bytes) = 0;

@@ -245,11 +245,20 @@ Answer Win32Platform::messageBox(std::string_view title, std::string_view text, 
 }
 
 platform::Result<std::string> Win32Platform::saveFileDialog(const platform::SaveDialogSetup& setup) {
+    return fileDialog(setup, true);
+}
+
+platform::Result<std::string> Win32Platform::openFileDialog(const platform::SaveDialogSetup& setup) {
+    return fileDialog(setup, false);
+}
+
+platform::Result<std::string> Win32Platform::fileDialog(const platform::SaveDialogSetup& setup, bool save) {
     using Chosen = platform::Result<std::string>;
     ensureCom();
-    auto getSaveFileName = comdlg32_.function<decltype(::GetSaveFileNameW)>("GetSaveFileNameW");
+    auto show = save ? comdlg32_.function<decltype(::GetSaveFileNameW)>("GetSaveFileNameW")
+                     : comdlg32_.function<decltype(::GetOpenFileNameW)>("GetOpenFileNameW");
     auto dialogError = comdlg32_.function<decltype(::CommDlgExtendedError)>("CommDlgExtendedError");
-    if (!getSaveFileName || !dialogError) return Chosen::failed(lastErrorText(L"comdlg32.dll"));
+    if (!show || !dialogError) return Chosen::failed(lastErrorText(L"comdlg32.dll"));
 
     // description NUL pattern NUL ... NUL: the string's own terminator adds the final NUL.
     std::wstring filter;
@@ -278,8 +287,8 @@ platform::Result<std::string> Win32Platform::saveFileDialog(const platform::Save
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-        (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
-    if (getSaveFileName(&dialog)) return Chosen::done(narrow(file.c_str()));
+        (save ? (setup.confirmReplace ? OFN_OVERWRITEPROMPT : 0) : OFN_FILEMUSTEXIST);
+    if (show(&dialog)) return Chosen::done(narrow(file.c_str()));
     // The dialog says why it failed only here; no code at all means the user cancelled.
     const DWORD code = dialogError();
     if (code == 0) return Chosen::cancelled();
@@ -609,6 +618,37 @@ std::optional<std::string> Win32Platform::encode(const std::string& utf8, CodePa
     MultiByteToWideChar(codePage, 0, bytes.data(), n, back.data(), m);
     if (back != wide) return std::nullopt;
     return bytes;
+}
+
+std::optional<std::string> Win32Platform::decode(const std::string& bytes, CodePage page) {
+    if (bytes.empty()) return std::string{};
+    const UINT codePage = page == CodePage::Ansi ? GetACP() : GetOEMCP();
+    const int length = static_cast<int>(bytes.size());
+    const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+    if (n <= 0) return std::nullopt;
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), n) != n)
+        return std::nullopt;
+    return narrow(wide);
+}
+
+platform::Result<std::string> Win32Platform::readFile(const std::string& path, std::size_t most) {
+    using Read = platform::Result<std::string>;
+    const std::wstring name = widen(path);
+    UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Read::failed(lastErrorText(name));
+    std::string bytes(most, '\0');
+    size_t got = 0;
+    while (got < most) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(most - got, 1u << 20));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + got, chunk, &read, nullptr)) return Read::failed(lastErrorText(name));
+        if (read == 0) break;
+        got += read;
+    }
+    bytes.resize(got);
+    return Read::done(std::move(bytes));
 }
 
 platform::Result<> Win32Platform::replaceFile(const std::string& path, const std::string& bytes) {

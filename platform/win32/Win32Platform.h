@@ -30,6 +30,7 @@ public:
     platform::Answer messageBox(std::string_view title, std::string_view text, platform::Buttons,
                                 platform::Icon) override;
     platform::Result<std::string> saveFileDialog(const platform::SaveDialogSetup&) override;
+    platform::Result<std::string> openFileDialog(const platform::SaveDialogSetup&) override;
     platform::Result<std::string> browseForFolder(std::string_view title) override;
     // An empty application lets the system take the program from the command line.
     platform::Result<> startProcess(const std::string& application, const std::string& commandLine,
@@ -56,6 +57,8 @@ public:
     std::string shortDateText() override;
     bool isLocaleNumber(const std::string& text) override;
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
+    std::optional<std::string> decode(const std::string& bytes, platform::CodePage) override;
+    platform::Result<std::string> readFile(const std::string& path, std::size_t most) override;
     platform::Result<> replaceFile(const std::string& path, const std::string& bytes) override;
     bool highContrast() override;
     [[noreturn]] void endProgram() override;
@@ -73,6 +76,8 @@ public:
 
 private:
     HWND owner() const noexcept;
+    // The classic file dialog of either kind, with the setup's filters and name.
+    platform::Result<std::string> fileDialog(const platform::SaveDialogSetup&, bool save);
     // Joins a single-threaded COM apartment once; the shell's dialogs and verbs need one.
     void ensureCom() noexcept;
     // The file-system path of a shell item, however long; nullopt when it has none.

@@ -1,8 +1,23 @@
 #include "tests/fake/FakePlatform.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace fake {
+
+namespace {
+
+// A few letters of code page 437: the character and its byte.
+constexpr std::pair<unsigned, unsigned char> k437[] = {{0xE9, 0x82}, {0xE8, 0x8A}, {0xFC, 0x81},
+                                                       {0xE4, 0x84}, {0xF6, 0x94}, {0xC9, 0x90}};
+
+void appendUtf8(std::string& out, unsigned code) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+}
+
+}  // namespace
 
 bool FakePlatform::isLocaleNumber(const std::string& text) {
     if (text.empty()) return false;
@@ -30,9 +45,6 @@ std::optional<std::string> FakePlatform::encode(const std::string& utf8, platfor
             if (code < 0xA0 || code > 0xFF) return std::nullopt;
             out += static_cast<char>(code);
         } else {
-            // A few letters of code page 437.
-            static const std::pair<unsigned, unsigned char> k437[] = {{0xE9, 0x82}, {0xE8, 0x8A}, {0xFC, 0x81},
-                                                                      {0xE4, 0x84}, {0xF6, 0x94}, {0xC9, 0x90}};
             bool found = false;
             for (auto [u, b] : k437)
                 if (u == code) {
@@ -40,6 +52,25 @@ std::optional<std::string> FakePlatform::encode(const std::string& utf8, platfor
                     found = true;
                 }
             if (!found) return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> FakePlatform::decode(const std::string& bytes, platform::CodePage page) {
+    std::string out;
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out += ch;
+        } else if (page == platform::CodePage::Ansi) {
+            if (b < 0xA0) return std::nullopt;
+            appendUtf8(out, b);
+        } else {
+            const auto* hit =
+                std::find_if(std::begin(k437), std::end(k437), [b](const auto& e) { return e.second == b; });
+            if (hit == std::end(k437)) return std::nullopt;
+            appendUtf8(out, hit->first);
         }
     }
     return out;

@@ -44,6 +44,7 @@ public:
     std::deque<platform::Answer> answers;
     // A dialog without a scripted answer is cancelled.
     std::deque<DialogAnswer> saveAnswers;
+    std::deque<DialogAnswer> openAnswers;
     std::deque<DialogAnswer> folderAnswers;
     std::string startError;  // a program or a run that cannot start fails with this reason
     std::string openError;  // the shell's open fails with this reason
@@ -58,14 +59,17 @@ public:
     platform::Date date{2026, 12, 7};
     std::string shortDate = "12/7/2026";
     std::string writeError;
+    std::string readError;  // every read fails with this reason
     bool ended = false;
 
     std::vector<MessageBoxCall> messages;
     std::vector<platform::SaveDialogSetup> saveDialogs;
+    std::vector<platform::SaveDialogSetup> openDialogs;
     std::vector<std::string> folderTitles;
     std::vector<ProcessCall> processes;
     std::vector<std::string> opened;
-    std::map<std::string, std::string> written;  // path -> bytes
+    // path -> bytes: what replaceFile wrote, and what readFile reads.
+    std::map<std::string, std::string> written;
     std::string folder = "C:\\Tools\\Zentrova";
 
     static platform::Answer unscriptedAnswer(platform::Buttons b) {
@@ -92,6 +96,10 @@ public:
     platform::Result<std::string> saveFileDialog(const platform::SaveDialogSetup& setup) override {
         saveDialogs.push_back(setup);
         return next(saveAnswers);
+    }
+    platform::Result<std::string> openFileDialog(const platform::SaveDialogSetup& setup) override {
+        openDialogs.push_back(setup);
+        return next(openAnswers);
     }
     platform::Result<std::string> browseForFolder(std::string_view title) override {
         folderTitles.emplace_back(title);
@@ -143,6 +151,14 @@ public:
     bool isLocaleNumber(const std::string& text) override;
     // ANSI is Windows-1252 restricted to ASCII and Latin-1 here; OEM is ASCII plus a few of 437.
     std::optional<std::string> encode(const std::string& utf8, platform::CodePage) override;
+    // The inverse of encode: bytes it never gives back are no text.
+    std::optional<std::string> decode(const std::string& bytes, platform::CodePage) override;
+    platform::Result<std::string> readFile(const std::string& path, std::size_t most) override {
+        auto it = written.find(path);
+        if (!readError.empty()) return platform::Result<std::string>::failed(readError);
+        if (it == written.end()) return platform::Result<std::string>::failed("The system cannot find the file.");
+        return platform::Result<std::string>::done(it->second.substr(0, most));
+    }
     platform::Result<> replaceFile(const std::string& path, const std::string& bytes) override {
         if (writeError.empty()) written[path] = bytes;
         return outcome(writeError);
