@@ -7,7 +7,7 @@ set(ZKV_DIST_ZIP ZentrovaKV-${ZKV_VERSION}-win64.zip)
 set(ZKV_DIST_DIR ${ZKV_ROOT}/build/dist CACHE PATH "Where the dist target writes the release zip")
 # The engine is recognised by its exact size in bytes.
 set(ZKV_ENGINE_SIZE 79872)
-set(ZKV_FUZZ_TARGETS masked_edit number_field arguments)
+set(ZKV_FUZZ_TARGETS masked_edit number_field arguments job_file)
 
 # The portable core: no <windows.h>, UTF-8 strings, tested natively.
 file(GLOB ZKV_CORE_SOURCES CONFIGURE_DEPENDS

@@ -4,6 +4,7 @@
 
 #include "command/CommandLine.h"
 #include "command/Messages.h"
+#include "command/NoCase.h"
 
 namespace command {
 
@@ -14,17 +15,6 @@ using platform::Icon;
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-bool endsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    text.remove_prefix(text.size() - suffix.size());
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
 
 }  // namespace
 
