@@ -35,6 +35,11 @@ bool App::Form_Load() {
             command::openAddress(platform, kEngineDownloadPage, kEngineDownloadPage);
         return false;
     }
+    loadDefaults();
+    return true;
+}
+
+void App::loadDefaults() {
     // Every default of the loaded window, each set once, in this order: a control set here runs
     // its rule, and a later default may depend on what an earlier one left.
     auto& w = window;
@@ -64,7 +69,6 @@ bool App::Form_Load() {
     // Checking data checks timestamps and puts " /COPY:" on the command line.
     w.chkData.setValue(1);
     w.chkAttrib.setValue(1);
-    return true;
 }
 
 void App::Form_Activate() {

@@ -33,6 +33,8 @@ public:
     // Checks the engine and applies the defaults. False when the engine is missing: the user
     // has answered the message and the program must end without showing its window.
     bool Form_Load();
+    // The defaults that loading gives a new window, on controls as they are made.
+    void loadDefaults();
     // Every time the main window becomes the program's active window.
     void Form_Activate();
     // The window's close control: empties the slots and the page state.
