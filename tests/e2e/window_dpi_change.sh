@@ -11,7 +11,8 @@
 #       back at 96 DPI the window has its specified size again with every page on the display
 #       area and every caption fitting
 #   window_dpi_change.sh redraw   nothing of the old drawing stays: right after the change Copy
-#       Options 1 looks as in a program started at 144 DPI, and back at 96 DPI as before the change
+#       Options 1 and the About box look as in a program started at 144 DPI, and back at 96 DPI
+#       Copy Options 1 looks as before the change
 # Screenshots: dpi-change-*.png.
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
@@ -106,6 +107,10 @@ if [[ "$part" == redraw ]]; then
     shot "$APP_TITLE" dpi-change-copy-options-1-144dpi marks
     drv dpi-change "$APP_TITLE" 144 96
     shot "$APP_TITLE" dpi-change-copy-options-1-back-96dpi
+    drv menu "$APP_TITLE" a
+    drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box"
+    drv dpi-change "$ABOUT_TITLE" 96 144
+    shot "$ABOUT_TITLE" dpi-change-about-144dpi
     end_app
     # The same at the start at 144 DPI.
     set_log_pixels 144
@@ -113,10 +118,14 @@ if [[ "$part" == redraw ]]; then
     goto_tab 1
     holds "Copy Options 1 in front at 144 DPI" 'Button=Copy Data.' seen 1
     shot "$APP_TITLE" dpi-change-reference-copy-options-1-144dpi marks
+    drv menu "$APP_TITLE" a
+    drv wait-window "$ABOUT_TITLE" 10000 || fail "no About box at 144 DPI"
+    shot "$ABOUT_TITLE" dpi-change-reference-about-144dpi
     end_app
     # what | after the change | as a start there
     differing=0
     for c in 'Copy Options 1 at 144 DPI|copy-options-1-144dpi|reference-copy-options-1-144dpi' \
+        'the About box at 144 DPI|about-144dpi|reference-about-144dpi' \
         'Copy Options 1 back at 96 DPI|copy-options-1-back-96dpi|copy-options-1-before'; do
         IFS='|' read -r what shot ref <<<"$c"
         looks_alike "$what" "dpi-change-$shot" "dpi-change-$ref" || differing=$((differing + 1))
@@ -150,7 +159,6 @@ drv dpi-change "$ABOUT_TITLE" 96 144
 after="$(window_size "$ABOUT_TITLE")"
 [[ "$after" != "$before" ]] || fail "the About box kept its size $before at 144 DPI"
 layout_holds "$ABOUT_TITLE" "the About box at 144 DPI" 144
-screenshot "$ABOUT_TITLE" dpi-change-about-144dpi
 drv close "$ABOUT_TITLE"
 drv wait-gone "$ABOUT_TITLE" 5000 || fail "the About box stays open"
 
