@@ -16,10 +16,12 @@ zkv_e2e_scenario(window_keyboard window_keyboard.sh keys)
 zkv_e2e_scenario(window_pages_wide_font window_pages.sh wide 96)
 zkv_e2e_scenario(window_pages_wide_font_120dpi window_pages.sh wide 120)
 zkv_e2e_scenario(window_pages_wide_font_144dpi window_pages.sh wide 144)
-# The pages after a change to 144 DPI in two parts, then the About box and the way back.
+# The pages after a change to 144 DPI in two parts, then the About box and the way back, and
+# what is drawn right after the change.
 zkv_e2e_scenario(window_dpi_change_pages_1 window_dpi_change.sh pages 0 4)
 zkv_e2e_scenario(window_dpi_change_pages_2 window_dpi_change.sh pages 5 10)
 zkv_e2e_scenario(window_dpi_change window_dpi_change.sh back)
+zkv_e2e_scenario(window_dpi_change_redraw window_dpi_change.sh redraw)
 zkv_e2e_scenario(window_accessibility window_accessibility.sh)
 zkv_e2e_scenario(window_high_contrast window_high_contrast.sh)
 zkv_e2e_scenario(window_folder_boxes window_folder_boxes.sh)

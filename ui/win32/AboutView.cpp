@@ -89,12 +89,10 @@ void AboutView::open(HWND owner) {
             makeKeyboardLink(h);
         }
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row)), FALSE);
-        if (row.name == "picIcon")
-            SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance, MAKEINTRESOURCEW(1))), 0);
+        if (row.name == "picIcon") picture_ = h;
     }
-    RECT sep = pxRect(kSeparator, scale_);
-    separator_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, sep.left, sep.top,
-                                 sep.right - sep.left, 2, hwnd_, nullptr, instance, nullptr);
+    showIcon();
+    makeSeparator();
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetFocus(GetDlgItem(hwnd_, IDOK));
 }
@@ -106,6 +104,25 @@ void AboutView::makeFonts(UINT dpi) {
     emailFont_ = dialogFont(dpi_);
     emailHoverFont_ = dialogFont(dpi_, 8, L"MS Shell Dlg 2", false, FW_BOLD, true);
     scale_ = measuredScale(font_.get(), dpi_);
+}
+
+// The program's icon in the size of a large icon at the box's DPI, which the picture takes on.
+// The system's own icon size is that of the DPI the program started at.
+void AboutView::showIcon() {
+    const int size = GetSystemMetricsForDpi(SM_CXICON, dpi_);
+    Icon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    SendMessageW(picture_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);  // the one shown before goes only now
+}
+
+// The etched line between the description and the mail link. The static fits itself round its
+// line only as it is made, so a new DPI makes it anew.
+void AboutView::makeSeparator() {
+    if (separator_) DestroyWindow(separator_);
+    RECT sep = pxRect(kSeparator, scale_);
+    separator_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, sep.left, sep.top,
+                                 sep.right - sep.left, 2, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 SIZE AboutView::windowSize() const {
@@ -130,8 +147,8 @@ void AboutView::dpiChanged(UINT dpi, const RECT& suggested) {
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(*row)), FALSE);
         SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    RECT sep = pxRect(kSeparator, scale_);
-    SetWindowPos(separator_, nullptr, sep.left, sep.top, sep.right - sep.left, 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    makeSeparator();
+    showIcon();
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -180,7 +197,7 @@ LRESULT AboutView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE: close(); return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
-            email_ = separator_ = nullptr;
+            email_ = separator_ = picture_ = nullptr;
             children_.clear();
             hover_ = false;
             return 0;

@@ -31,6 +31,8 @@ private:
     LRESULT handle(HWND, UINT, WPARAM, LPARAM) override;
     void setHover(bool);
     void makeFonts(UINT dpi);
+    void showIcon();
+    void makeSeparator();
     SIZE windowSize() const;
     HFONT fontFor(const ui::LayoutRow&) const;
     void dpiChanged(UINT dpi, const RECT& suggested);
@@ -38,9 +40,11 @@ private:
     platform::Platform& platform_;
     HWND email_ = nullptr;
     HWND separator_ = nullptr;
+    HWND picture_ = nullptr;
     std::vector<std::pair<const ui::LayoutRow*, HWND>> children_;
     UINT dpi_ = 96;
     Font font_, titleFont_, emailFont_, emailHoverFont_;
+    Icon icon_;
     ui::LayoutScale scale_{96, ui::kDesignFont};
     bool hover_ = false;
 };

@@ -1,4 +1,4 @@
-// Owners for GDI objects, so that nothing is deleted by hand.
+// Owners for GDI objects and icons, so that nothing is deleted by hand.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,15 @@
 #include <utility>
 
 namespace win32 {
+
+template <class H>
+inline void destroyHandle(H h) {
+    DeleteObject(h);
+}
+template <>
+inline void destroyHandle(HICON h) {
+    DestroyIcon(h);
+}
 
 template <class H>
 class GdiObject {
@@ -19,7 +28,7 @@ public:
     }
     ~GdiObject() { reset(); }
     void reset(H h = nullptr) {
-        if (h_) DeleteObject(h_);
+        if (h_) destroyHandle(h_);
         h_ = h;
     }
     H get() const { return h_; }
@@ -30,6 +39,7 @@ private:
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+using Icon = GdiObject<HICON>;
 
 // The header of a 32-bit top-down device-independent bitmap, for pixels read row by row.
 inline BITMAPINFO topDownBitmapInfo(int width, int height) {

@@ -29,6 +29,9 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
 bool isPageRow(const ui::LayoutRow& r) { return r.page != ui::PageId::Window; }
 
+// The whole window drawn anew, the pages and their controls too (the window clips its children).
+void redrawAll(HWND h) { RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN); }
+
 // A text box that sits in the run of blanks of the check box before it.
 bool isGapBox(const ui::LayoutRow& box, const ui::LayoutRow* before) {
     return box.kind == ui::Kind::TextBox && before && before->kind == ui::Kind::CheckBox &&
@@ -340,7 +343,7 @@ void MainView::moveFocusOff(const ui::Control& c, HWND h) {
 // colours go.
 void MainView::coloursChanged() {
     brushes_.clear();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    redrawAll(hwnd_);
 }
 
 void MainView::controlChanged(ui::Control& c) {
@@ -478,6 +481,9 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             const SIZE size = windowSize();
             SetWindowPos(hwnd_, nullptr, r->left, r->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
             placeAll();
+            // A page keeps its pixels when resized and a group box paints only its frame and caption,
+            // so without this the old layout's frames and marks stay where nothing new covers them.
+            redrawAll(hwnd_);
             return 0;
         }
         case WM_SIZE:
