@@ -83,13 +83,9 @@ void MainWindow::setFocus(Control& c) {
     if (observer_) observer_->focusRequested(c);
 }
 
-// A person stepping through the pages expects to go on stepping the other way.
 Control* MainWindow::focusAfterGreying(const Control& greyed) const {
-    for (int i = 0; i < 2; ++i) {
-        if (&greyed != &cmdCopyOptionNext(i)) continue;
-        Button& other = cmdCopyOptionNext(1 - i);
-        return other.enabled() ? &other : nullptr;
-    }
+    for (const PageSteps& steps : {copyOptionSteps(), dateLimitSteps()})
+        if (Button* heir = steps.focusHeir(greyed)) return heir;
     return nullptr;
 }
 

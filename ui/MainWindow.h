@@ -113,7 +113,8 @@ public:
     // The view reports where the focus went by the user's hand.
     void focusMoved(Control* c) { focused_ = c; }
     // Which control takes the focus when the focused one turns grey: a step button that runs out
-    // of pages hands it to the other one, if usable. nullptr: the next control in the tab order.
+    // of pages (the tabs' pair or the date limits' pair) hands it to the other one of its pair, if
+    // usable. nullptr: the next control in the tab order.
     Control* focusAfterGreying(const Control& greyed) const;
 
     // Navigation handlers.

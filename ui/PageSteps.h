@@ -20,6 +20,14 @@ struct PageSteps {
         forward.setEnabled(page < last);
     }
 
+    // Where the focus goes when one of the pair greys under it: to the other one, so that a
+    // person stepping one way can go on stepping back; nullptr when that one is grey too or the
+    // control is not of this pair.
+    Button* focusHeir(const Control& greyed) const {
+        Button* other = &greyed == &back ? &forward : &greyed == &forward ? &back : nullptr;
+        return other && other->enabled() ? other : nullptr;
+    }
+
     // The page the button with this index leads to; nothing past either end, where that button
     // is disabled and only code can press it.
     static std::optional<std::int16_t> target(std::int16_t page, int index, int last) {
