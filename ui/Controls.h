@@ -111,13 +111,12 @@ private:
 };
 
 // An indexed array of option buttons; exactly one (or, before any choice, none) is selected.
+// The members' captions are the layout's.
 class OptionGroup : public Control {
 public:
-    OptionGroup(std::string name, std::vector<std::string> captions)
-        : Control(std::move(name), Kind::Option), captions_(std::move(captions)) {}
+    OptionGroup(std::string name, int size) : Control(std::move(name), Kind::Option), size_(size) {}
     int selected() const { return selected_; }
-    int size() const { return static_cast<int>(captions_.size()); }
-    const std::string& memberCaption(int index) const { return captions_.at(index); }
+    int size() const { return size_; }
     // Selecting a member runs the group's rule with its index, as a click does.
     void select(int index) {
         if (index < 0 || index >= size()) return;
@@ -127,12 +126,10 @@ public:
         }
         if (onClick) onClick(index);
     }
-    // Back to no selection (unload); runs no rule.
-    void clearSelection() { set(selected_, -1); }
     std::function<void(int)> onClick;
 
 private:
-    std::vector<std::string> captions_;
+    int size_;
     int selected_ = -1;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <algorithm>
 #include <span>
 
 namespace ui {
@@ -23,10 +24,9 @@ std::unique_ptr<Control> make(const LayoutRow& row, std::span<const LayoutRow> r
         case Kind::MaskedEdit: return std::make_unique<MaskedEdit>(name, kRunHoursMask);
         case Kind::TabStrip: return std::make_unique<TabStrip>(name, kTabCaptions);
         case Kind::Option: {
-            std::vector<std::string> captions;
-            for (const auto& r : rows)
-                if (r.name == row.name) captions.emplace_back(r.caption);
-            return std::make_unique<OptionGroup>(name, std::move(captions));
+            const auto members =
+                std::count_if(rows.begin(), rows.end(), [&row](const LayoutRow& r) { return r.name == row.name; });
+            return std::make_unique<OptionGroup>(name, static_cast<int>(members));
         }
     }
     throw std::logic_error("unknown control kind");
