@@ -58,7 +58,7 @@ void cmdCalSelect_Click(Context& c, int index) {
 
 void showDateLimitPage(Context& c) {
     const int page = c.w.DateLimitPage;
-    c.w.dateLimitSteps().enableFor(page, kLastPage);
+    c.w.dateLimitSteps.enableFor(page, kLastPage);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setVisible(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setEnabled(i == page);
     for (int i = 0; i <= kLastPage; ++i) kLimits[i].calendar(c.w).setVisible(i == page);

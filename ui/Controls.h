@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -19,6 +20,11 @@ inline constexpr std::uint32_t kGrey = 0xC0C0C0;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 class Control;
+
+// The name of a member of a button array, as "cmdCalSelect(1)".
+inline std::string memberName(std::string_view array, int index) {
+    return std::string(array) + "(" + std::to_string(index) + ")";
+}
 
 // Told about every change of a control's visible state, so that a view can mirror it.
 class ControlObserver {
