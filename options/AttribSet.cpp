@@ -16,7 +16,7 @@ using W = ui::MainWindow;
 // in its second, option 2 in neither.
 struct AttribGroup {
     char letter;
-    ControlOf<ui::OptionGroup> group;
+    ui::OptionGroup W::*group;
 };
 
 struct AttribSet {
@@ -27,25 +27,27 @@ struct AttribSet {
     std::string_view secondSwitch;
 };
 
+// clang-format off
 constexpr AttribGroup kAddRemoveGroups[] = {
-    {'R', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubR; }},
-    {'A', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubA; }},
-    {'S', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubS; }},
-    {'H', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubH; }},
-    {'N', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubN; }},
-    {'T', [](W& w) -> ui::OptionGroup& { return w.optAttribAddSubT; }},
+    {'R', &W::optAttribAddSubR},
+    {'A', &W::optAttribAddSubA},
+    {'S', &W::optAttribAddSubS},
+    {'H', &W::optAttribAddSubH},
+    {'N', &W::optAttribAddSubN},
+    {'T', &W::optAttribAddSubT},
 };
 constexpr AttribGroup kIncludeExcludeGroups[] = {
-    {'R', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcR; }},
-    {'A', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcA; }},
-    {'S', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcS; }},
-    {'H', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcH; }},
-    {'N', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcN; }},
-    {'T', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcT; }},
-    {'C', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcC; }},
-    {'E', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcE; }},
-    {'O', [](W& w) -> ui::OptionGroup& { return w.optAttribIncExcO; }},
+    {'R', &W::optAttribIncExcR},
+    {'A', &W::optAttribIncExcA},
+    {'S', &W::optAttribIncExcS},
+    {'H', &W::optAttribIncExcH},
+    {'N', &W::optAttribIncExcN},
+    {'T', &W::optAttribIncExcT},
+    {'C', &W::optAttribIncExcC},
+    {'E', &W::optAttribIncExcE},
+    {'O', &W::optAttribIncExcO},
 };
+// clang-format on
 
 constexpr AttribSet kAddRemove{kAddRemoveGroups, &SwitchSlots::AttribAddSwitch,
                                " /A+:", &SwitchSlots::AttribRemoveSwitch, " /A-:"};
@@ -59,7 +61,7 @@ std::string withPrefix(std::string_view prefix, const std::string& letters) {
 void build(Context& c, const AttribSet& set) {
     std::string first, second;
     for (const AttribGroup& g : set.groups) {
-        const int selected = g.group(c.w).selected();
+        const int selected = (c.w.*g.group).selected();
         if (selected == 0)
             first += g.letter;
         else if (selected == 1)
@@ -76,9 +78,9 @@ void BuildAttribIncludeExclude(Context& c) { build(c, kIncludeExclude); }
 
 // Any group of a set rebuilds the whole set.
 void wireAttribSets(Context& c) {
-    for (const AttribGroup& g : kAddRemoveGroups) g.group(c.w).onClick = [&c](int) { BuildAttribAddRemove(c); };
+    for (const AttribGroup& g : kAddRemoveGroups) (c.w.*g.group).onClick = [&c](int) { BuildAttribAddRemove(c); };
     for (const AttribGroup& g : kIncludeExcludeGroups)
-        g.group(c.w).onClick = [&c](int) { BuildAttribIncludeExclude(c); };
+        (c.w.*g.group).onClick = [&c](int) { BuildAttribIncludeExclude(c); };
 }
 
 }  // namespace options

@@ -14,7 +14,7 @@ using slots::SwitchSlots;
 using W = ui::MainWindow;
 
 struct ChoiceGroup {
-    ControlOf<ui::OptionGroup> group;
+    ui::OptionGroup W::*group;
     slots::Slot slot;
     std::span<const std::string_view> texts;  // by index; "" for a choice without a switch
 };
@@ -26,14 +26,12 @@ constexpr std::string_view kExtraLonelyTexts[] = {" /XX", " /XL", ""};
 constexpr std::string_view kArchiveTexts[] = {" /A", " /M", ""};
 
 constexpr ChoiceGroup kGroups[] = {
-    {[](W& w) -> ui::OptionGroup& { return w.optCopyMode; }, &SwitchSlots::CopyModeSwitch, kCopyModeTexts},
-    {[](W& w) -> ui::OptionGroup& { return w.optFileExcl; }, &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts},
-    {[](W& w) -> ui::OptionGroup& { return w.optExclXtraLoneLy; }, &SwitchSlots::ExcludeExtraLonelySwitch,
-     kExtraLonelyTexts},
-    {[](W& w) -> ui::OptionGroup& { return w.optFileAddA; }, &SwitchSlots::ArchiveSwitch, kArchiveTexts},
+    {&W::optCopyMode, &SwitchSlots::CopyModeSwitch, kCopyModeTexts},
+    {&W::optFileExcl, &SwitchSlots::ExcludeChangeSwitch, kExcludeChangeTexts},
+    {&W::optExclXtraLoneLy, &SwitchSlots::ExcludeExtraLonelySwitch, kExtraLonelyTexts},
+    {&W::optFileAddA, &SwitchSlots::ArchiveSwitch, kArchiveTexts},
 };
-constexpr ChoiceGroup kSubdir{[](W& w) -> ui::OptionGroup& { return w.optSub; }, &SwitchSlots::SubdirSwitch,
-                              kSubdirTexts};
+constexpr ChoiceGroup kSubdir{&W::optSub, &SwitchSlots::SubdirSwitch, kSubdirTexts};
 
 constexpr std::string_view kLevelSwitch = " /LEV:";
 
@@ -70,7 +68,7 @@ void txtDirLev_Change(Context& c) {
 }  // namespace
 
 void wireChoiceGroups(Context& c) {
-    for (const ChoiceGroup& g : kGroups) g.group(c.w).onClick = [&c, &g](int index) { applyChoice(c, g, index); };
+    for (const ChoiceGroup& g : kGroups) (c.w.*g.group).onClick = [&c, &g](int index) { applyChoice(c, g, index); };
     c.w.optSub.onClick = [&c](int index) { optSub_Click(c, index); };
     c.w.chkLev.onClick = [&c] { chkLev_Click(c); };
     c.w.txtDirLev.onChange = [&c] { txtDirLev_Change(c); };

@@ -18,13 +18,15 @@ constexpr std::string_view kCopyPrefix = " /COPY:";
 using Flag = SlotRow<ui::CheckBox>;  // the text is the flag's letter
 
 // Every box but data, which also drives timestamps.
+// clang-format off
 constexpr Flag kLetterFlags[] = {
-    {[](W& w) -> ui::CheckBox& { return w.chkAttrib; }, &SwitchSlots::CopyFlagA, "A"},
-    {[](W& w) -> ui::CheckBox& { return w.chkTimestamps; }, &SwitchSlots::CopyFlagT, "T"},
-    {[](W& w) -> ui::CheckBox& { return w.chkAcls; }, &SwitchSlots::CopyFlagS, "S"},
-    {[](W& w) -> ui::CheckBox& { return w.chkOwnership; }, &SwitchSlots::CopyFlagO, "O"},
-    {[](W& w) -> ui::CheckBox& { return w.chkAudit; }, &SwitchSlots::CopyFlagU, "U"},
+    {&W::chkAttrib, &SwitchSlots::CopyFlagA, "A"},
+    {&W::chkTimestamps, &SwitchSlots::CopyFlagT, "T"},
+    {&W::chkAcls, &SwitchSlots::CopyFlagS, "S"},
+    {&W::chkOwnership, &SwitchSlots::CopyFlagO, "O"},
+    {&W::chkAudit, &SwitchSlots::CopyFlagU, "U"},
 };
+// clang-format on
 
 void recomputePrefix(SwitchSlots& s) {
     bool any = false;
@@ -35,7 +37,7 @@ void recomputePrefix(SwitchSlots& s) {
 }
 
 void applyLetter(Context& c, const Flag& f) {
-    if (f.control(c.w).checked()) {
+    if ((c.w.*f.control).checked()) {
         c.s.*f.slot = std::string(f.text);
         c.s.CopyPrefix = std::string(kCopyPrefix);
         return;
@@ -60,7 +62,7 @@ void chkData_Click(Context& c) {
 
 void wireCopyFlags(Context& c) {
     c.w.chkData.onClick = [&c] { chkData_Click(c); };
-    for (const Flag& f : kLetterFlags) f.control(c.w).onClick = [&c, &f] { applyLetter(c, f); };
+    for (const Flag& f : kLetterFlags) (c.w.*f.control).onClick = [&c, &f] { applyLetter(c, f); };
 }
 
 }  // namespace options

@@ -15,8 +15,8 @@ using slots::SwitchSlots;
 using W = ui::MainWindow;
 
 struct DateLimit {
-    ControlOf<ui::Calendar> calendar;
-    ControlOf<ui::CheckBox> box;
+    ui::Calendar W::*calendar;
+    ui::CheckBox W::*box;
     slots::Slot slot;
     std::string_view switchText;
     std::string_view caption;
@@ -24,14 +24,14 @@ struct DateLimit {
 
 // In page order.
 constexpr DateLimit kLimits[] = {
-    {[](W& w) -> ui::Calendar& { return w.calMaxAge; }, [](W& w) -> ui::CheckBox& { return w.chkMaxAgeEnable; },
-     &SwitchSlots::MaxAgeSwitch, " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."},
-    {[](W& w) -> ui::Calendar& { return w.calMinAge; }, [](W& w) -> ui::CheckBox& { return w.chkMinAgeEnable; },
-     &SwitchSlots::MinAgeSwitch, " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."},
-    {[](W& w) -> ui::Calendar& { return w.calMaxLad; }, [](W& w) -> ui::CheckBox& { return w.chkMaxLadEnable; },
-     &SwitchSlots::MaxLadSwitch, " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
-    {[](W& w) -> ui::Calendar& { return w.calMinLad; }, [](W& w) -> ui::CheckBox& { return w.chkMinLadEnable; },
-     &SwitchSlots::MinLadSwitch, " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."},
+    {&W::calMaxAge, &W::chkMaxAgeEnable, &SwitchSlots::MaxAgeSwitch,
+     " /MAXAGE:", "MAXimum file AGE - exclude files older than n days/date."},
+    {&W::calMinAge, &W::chkMinAgeEnable, &SwitchSlots::MinAgeSwitch,
+     " /MINAGE:", "MINimum file AGE - exclude files newer than n days/date."},
+    {&W::calMaxLad, &W::chkMaxLadEnable, &SwitchSlots::MaxLadSwitch,
+     " /MAXLAD:", "MAXimum Last Access Date - exclude files unused since YYYYMMDD."},
+    {&W::calMinLad, &W::chkMinLadEnable, &SwitchSlots::MinLadSwitch,
+     " /MINLAD:", "MINimum Last Access Date - exclude files used since YYYYMMDD."},
 };
 constexpr int kLastPage = static_cast<int>(std::size(kLimits)) - 1;
 
@@ -43,8 +43,8 @@ std::string yyyymmdd(const platform::Date& d) {
 
 // Hiding a limit's box keeps its value and slot, so any mix of limits can be on at once.
 void limitClick(Context& c, const DateLimit& limit) {
-    bool on = limit.box(c.w).checked();
-    c.s.*limit.slot = on ? std::string(limit.switchText) + yyyymmdd(limit.calendar(c.w).date()) : std::string();
+    bool on = (c.w.*limit.box).checked();
+    c.s.*limit.slot = on ? std::string(limit.switchText) + yyyymmdd((c.w.*limit.calendar).date()) : std::string();
 }
 
 void cmdCalSelect_Click(Context& c, int index) {
@@ -58,15 +58,15 @@ void cmdCalSelect_Click(Context& c, int index) {
 
 void showDateLimitPage(Context& c) {
     const int page = c.w.DateLimitPage;
-    c.w.dateLimitSteps().enableFor(page, kLastPage);
-    for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setVisible(i == page);
-    for (int i = 0; i <= kLastPage; ++i) kLimits[i].box(c.w).setEnabled(i == page);
-    for (int i = 0; i <= kLastPage; ++i) kLimits[i].calendar(c.w).setVisible(i == page);
+    c.w.dateLimitSteps.enableFor(page, kLastPage);
+    for (int i = 0; i <= kLastPage; ++i) (c.w.*kLimits[i].box).setVisible(i == page);
+    for (int i = 0; i <= kLastPage; ++i) (c.w.*kLimits[i].box).setEnabled(i == page);
+    for (int i = 0; i <= kLastPage; ++i) (c.w.*kLimits[i].calendar).setVisible(i == page);
     if (page >= 0 && page <= kLastPage) c.w.page(ui::PageId::DateLimits).setCaption(std::string(kLimits[page].caption));
 }
 
 void wireDateLimits(Context& c) {
-    for (const DateLimit& limit : kLimits) limit.box(c.w).onClick = [&c, &limit] { limitClick(c, limit); };
+    for (const DateLimit& limit : kLimits) (c.w.*limit.box).onClick = [&c, &limit] { limitClick(c, limit); };
     for (int i : {0, 1}) c.w.cmdCalSelect(i).onClick = [&c, i] { cmdCalSelect_Click(c, i); };
 }
 

@@ -50,13 +50,13 @@ void optLogFile_Click(Context& c, int index) {
 
 void cmdLogFile_Click(Context& c) {
     platform::SaveDialogSetup setup = kDialogSetup;
-    ui::LogFileDialog* dialog = &c.w.dlgLogFile;
+    ui::LogFileDialog& dialog = c.w.dlgLogFile;
     if (auto name = nameFromDate(c.p.shortDateText())) {
         setup.initialName = *name;
-    } else if (dialog) {
-        setup.initialName = dialog->fileName;
+    } else {
+        setup.initialName = dialog.fileName;
     }
-    if (dialog) dialog->fileName = setup.initialName;
+    dialog.fileName = setup.initialName;
 
     const platform::Result<std::string> chosen = c.p.saveFileDialog(setup);
     if (chosen.isFailed()) {
@@ -71,7 +71,7 @@ void cmdLogFile_Click(Context& c) {
         c.s.LogSwitch = "";
         return;
     }
-    if (dialog) dialog->fileName = chosen.value;
+    dialog.fileName = chosen.value;
     c.w.txtLogFile.setText(chosen.value);
     if (c.w.optLogFile.selected() != kOverwrite) c.w.optLogFile.select(kAppend);
     c.s.LogSwitch = logSwitch(c.w.optLogFile.selected(), c.w.txtLogFile.text()).value_or(std::string());

@@ -19,35 +19,30 @@ constexpr std::string_view kInvalidText = "Please Enter An Integer.";
 
 // A check box that switches on a text field whose text goes into one slot behind a switch.
 struct ValueField {
-    ControlOf<ui::CheckBox> box;
-    ControlOf<ui::TextBox> field;
+    ui::CheckBox W::*box;
+    ui::TextBox W::*field;
     slots::Slot slot;
     std::string_view switchText;
 };
 
 // The number fields take any number the locale reads.
 constexpr ValueField kNumberFields[] = {
-    {[](W& w) -> ui::CheckBox& { return w.chkIpg; }, [](W& w) -> ui::TextBox& { return w.txtIpg; },
-     &SwitchSlots::IpgSwitch, " /IPG:"},
-    {[](W& w) -> ui::CheckBox& { return w.chkMon; }, [](W& w) -> ui::TextBox& { return w.txtMon; },
-     &SwitchSlots::MonSwitch, " /MON:"},
-    {[](W& w) -> ui::CheckBox& { return w.chkMot; }, [](W& w) -> ui::TextBox& { return w.txtMot; },
-     &SwitchSlots::MotSwitch, " /MOT:"},
+    {&W::chkIpg, &W::txtIpg, &SwitchSlots::IpgSwitch, " /IPG:"},
+    {&W::chkMon, &W::txtMon, &SwitchSlots::MonSwitch, " /MON:"},
+    {&W::chkMot, &W::txtMot, &SwitchSlots::MotSwitch, " /MOT:"},
 };
 // The size fields take free text.
 constexpr ValueField kSizeFields[] = {
-    {[](W& w) -> ui::CheckBox& { return w.chkMinFileSize; }, [](W& w) -> ui::TextBox& { return w.txtMinFileSize; },
-     &SwitchSlots::MinSizeSwitch, " /MIN:"},
-    {[](W& w) -> ui::CheckBox& { return w.chkMaxFileSize; }, [](W& w) -> ui::TextBox& { return w.txtMaxFileSize; },
-     &SwitchSlots::MaxSizeSwitch, " /MAX:"},
+    {&W::chkMinFileSize, &W::txtMinFileSize, &SwitchSlots::MinSizeSwitch, " /MIN:"},
+    {&W::chkMaxFileSize, &W::txtMaxFileSize, &SwitchSlots::MaxSizeSwitch, " /MAX:"},
 };
 
 // An exclusion list, in the engine's own syntax.
 using ListField = SlotRow<ui::TextBox>;
 
 constexpr ListField kListFields[] = {
-    {[](W& w) -> ui::TextBox& { return w.txtDirExclName; }, &SwitchSlots::ExcludeDirsSwitch, " /XD "},
-    {[](W& w) -> ui::TextBox& { return w.txtFileExclName; }, &SwitchSlots::ExcludeFilesSwitch, " /XF "},
+    {&W::txtDirExclName, &SwitchSlots::ExcludeDirsSwitch, " /XD "},
+    {&W::txtFileExclName, &SwitchSlots::ExcludeFilesSwitch, " /XF "},
 };
 
 // A slot as a field's text gives it: empty for an empty field, else the switch and the text as typed.
@@ -55,13 +50,13 @@ std::string switchWith(std::string_view switchText, const std::string& text) {
     return text.empty() ? std::string() : std::string(switchText) + text;
 }
 
-void setFromText(Context& c, const ValueField& f) { c.s.*f.slot = switchWith(f.switchText, f.field(c.w).text()); }
+void setFromText(Context& c, const ValueField& f) { c.s.*f.slot = switchWith(f.switchText, (c.w.*f.field).text()); }
 
 // Number fields: checking whitens the field and gives it the focus; unchecking greys and
 // empties it, and emptying it empties the slot through its change rule.
 void numberBoxClick(Context& c, const ValueField& f) {
-    ui::TextBox& field = f.field(c.w);
-    if (f.box(c.w).checked()) {
+    ui::TextBox& field = c.w.*f.field;
+    if ((c.w.*f.box).checked()) {
         field.setEnabled(true);
         field.setBackColour(ui::kWhite);
         c.w.setFocus(field);
@@ -75,7 +70,7 @@ void numberBoxClick(Context& c, const ValueField& f) {
 // Runs on every change, so a text is judged at each keystroke: one that the locale does not
 // read as a number is refused there, and the field starts again empty.
 void numberFieldChange(Context& c, const ValueField& f) {
-    ui::TextBox& field = f.field(c.w);
+    ui::TextBox& field = c.w.*f.field;
     if (field.text().empty() || c.p.isLocaleNumber(field.text())) {
         setFromText(c, f);
         return;
@@ -89,8 +84,8 @@ void numberFieldChange(Context& c, const ValueField& f) {
 // takes up what the field already holds and unchecking drops it from the command line while
 // the field keeps it for later.
 void sizeBoxClick(Context& c, const ValueField& f) {
-    ui::TextBox& field = f.field(c.w);
-    if (f.box(c.w).checked()) {
+    ui::TextBox& field = c.w.*f.field;
+    if ((c.w.*f.box).checked()) {
         field.setEnabled(true);
         setFromText(c, f);
         c.w.setFocus(field);
@@ -101,7 +96,7 @@ void sizeBoxClick(Context& c, const ValueField& f) {
 }
 
 void sizeFieldChange(Context& c, const ValueField& f) {
-    if (f.box(c.w).checked()) setFromText(c, f);
+    if ((c.w.*f.box).checked()) setFromText(c, f);
 }
 
 // Sliders: the label shows the position at every move; the slot takes it at every completed
@@ -118,23 +113,23 @@ void sldWait_Scroll(Context& c) {
 }
 
 // Exclusion lists are passed on whole when the field is left.
-void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.text, f.control(c.w).text()); }
+void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.text, (c.w.*f.control).text()); }
 
 }  // namespace
 
 void wireNumericInputs(Context& c) {
     for (const ValueField& f : kNumberFields) {
-        f.box(c.w).onClick = [&c, &f] { numberBoxClick(c, f); };
-        f.field(c.w).onChange = [&c, &f] { numberFieldChange(c, f); };
+        (c.w.*f.box).onClick = [&c, &f] { numberBoxClick(c, f); };
+        (c.w.*f.field).onChange = [&c, &f] { numberFieldChange(c, f); };
     }
     for (const ValueField& f : kSizeFields) {
-        f.box(c.w).onClick = [&c, &f] { sizeBoxClick(c, f); };
-        f.field(c.w).onChange = [&c, &f] { sizeFieldChange(c, f); };
+        (c.w.*f.box).onClick = [&c, &f] { sizeBoxClick(c, f); };
+        (c.w.*f.field).onChange = [&c, &f] { sizeFieldChange(c, f); };
     }
     c.w.sldRetry.onScroll = [&c] { sldRetry_Scroll(c); };
     c.w.sldRetry.onMouseUp = [&c] { setRetry(c); };
     c.w.sldWait.onScroll = [&c] { sldWait_Scroll(c); };
-    for (const ListField& f : kListFields) f.control(c.w).onLostFocus = [&c, &f] { listLostFocus(c, f); };
+    for (const ListField& f : kListFields) (c.w.*f.control).onLostFocus = [&c, &f] { listLostFocus(c, f); };
 }
 
 }  // namespace options

@@ -17,17 +17,12 @@ struct Context {
     platform::Platform& p;
 };
 
-// How a table row names a control of the window: a function that returns it, so a misspelt
-// control is a build error. The window holds its controls as references, which a pointer to
-// member cannot name.
-template <class T>
-using ControlOf = T& (*)(ui::MainWindow&);
-
 // The commonest row of the rule tables: a control whose state puts one text (a switch, or a
-// letter of one) into one slot.
+// letter of one) into one slot. Rows name their controls by pointer to member, so a misspelt
+// control is a build error.
 template <class T>
 struct SlotRow {
-    ControlOf<T> control;
+    T ui::MainWindow::*control;
     slots::Slot slot;
     std::string_view text;
 };

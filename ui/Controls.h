@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -19,6 +20,11 @@ inline constexpr std::uint32_t kGrey = 0xC0C0C0;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 class Control;
+
+// The name of a member of a button array, as "cmdCalSelect(1)".
+inline std::string memberName(std::string_view array, int index) {
+    return std::string(array) + "(" + std::to_string(index) + ")";
+}
 
 // Told about every change of a control's visible state, so that a view can mirror it.
 class ControlObserver {
@@ -111,13 +117,12 @@ private:
 };
 
 // An indexed array of option buttons; exactly one (or, before any choice, none) is selected.
+// The members' captions are the layout's.
 class OptionGroup : public Control {
 public:
-    OptionGroup(std::string name, std::vector<std::string> captions)
-        : Control(std::move(name), Kind::Option), captions_(std::move(captions)) {}
+    OptionGroup(std::string name, int size) : Control(std::move(name), Kind::Option), size_(size) {}
     int selected() const { return selected_; }
-    int size() const { return static_cast<int>(captions_.size()); }
-    const std::string& memberCaption(int index) const { return captions_.at(index); }
+    int size() const { return size_; }
     // Selecting a member runs the group's rule with its index, as a click does.
     void select(int index) {
         if (index < 0 || index >= size()) return;
@@ -127,12 +132,10 @@ public:
         }
         if (onClick) onClick(index);
     }
-    // Back to no selection (unload); runs no rule.
-    void clearSelection() { set(selected_, -1); }
     std::function<void(int)> onClick;
 
 private:
-    std::vector<std::string> captions_;
+    int size_;
     int selected_ = -1;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <algorithm>
 #include <span>
 
 namespace ui {
@@ -10,52 +11,49 @@ const std::vector<std::string> kTabCaptions = {"&General", "Copy Options", "File
 constexpr int kSliderMax = 30, kSliderSmall = 1, kSliderLarge = 5;
 constexpr const char* kRunHoursMask = "##:## - ##:##";
 
-std::unique_ptr<Control> make(const LayoutRow& row, std::span<const LayoutRow> rows) {
-    std::string name(row.name);
-    switch (row.kind) {
-        case Kind::Label: return std::make_unique<Label>(name);
-        case Kind::Frame: return std::make_unique<Frame>(name);
-        case Kind::Button: return std::make_unique<Button>(ControlRegistry::key(row.name, row.index, row.kind));
-        case Kind::CheckBox: return std::make_unique<CheckBox>(name);
-        case Kind::TextBox: return std::make_unique<TextBox>(name);
-        case Kind::Calendar: return std::make_unique<Calendar>(name);
-        case Kind::Slider: return std::make_unique<Slider>(name, 0, kSliderMax, kSliderSmall, kSliderLarge);
-        case Kind::MaskedEdit: return std::make_unique<MaskedEdit>(name, kRunHoursMask);
-        case Kind::TabStrip: return std::make_unique<TabStrip>(name, kTabCaptions);
-        case Kind::Option: {
-            std::vector<std::string> captions;
-            for (const auto& r : rows)
-                if (r.name == row.name) captions.emplace_back(r.caption);
-            return std::make_unique<OptionGroup>(name, std::move(captions));
-        }
-    }
-    throw std::logic_error("unknown control kind");
-}
-
 }  // namespace
+
+template <>
+Slider makeControl<Slider>(const char* name) {
+    return Slider(std::string(name), 0, kSliderMax, kSliderSmall, kSliderLarge);
+}
+template <>
+MaskedEdit makeControl<MaskedEdit>(const char* name) {
+    return MaskedEdit(std::string(name), kRunHoursMask);
+}
+template <>
+TabStrip makeControl<TabStrip>(const char* name) {
+    return TabStrip(std::string(name), kTabCaptions);
+}
+// An option array has as many members as the layout has rows for it.
+template <>
+OptionGroup makeControl<OptionGroup>(const char* name) {
+    const auto rows = mainLayout();
+    const auto members = std::count_if(rows.begin(), rows.end(), [name](const LayoutRow& r) { return r.name == name; });
+    return OptionGroup(std::string(name), static_cast<int>(members));
+}
 
 std::string ControlRegistry::key(std::string_view name, int index, Kind kind) {
     if (index < 0 || kind == Kind::Option) return std::string(name);
-    return std::string(name) + "(" + std::to_string(index) + ")";
+    return memberName(name, index);
 }
 
-ControlRegistry::ControlRegistry(std::span<const LayoutRow> rows, std::span<const PageInfo> pages) {
-    for (const auto& page : pages) {
-        auto frame = std::make_unique<Frame>(std::string(page.name));
-        frame->setCaption(std::string(page.caption));
-        frame->setVisible(false);  // no page is seen before it is first shown
-        byKey_.emplace(frame->name(), frame.get());
-        owned_.push_back(std::move(frame));
-    }
+ControlRegistry::ControlRegistry(std::span<Control* const> controls, std::span<const LayoutRow> rows,
+                                 std::span<Control* const> pages) {
+    for (auto* list : {&controls, &pages})
+        for (Control* c : *list)
+            if (!byKey_.emplace(c->name(), c).second) throw std::logic_error("two controls named " + c->name());
     for (const auto& row : rows) {
-        std::string k = key(row.name, row.index, row.kind);
-        if (byKey_.count(k)) continue;  // a further member of an option array
-        auto control = make(row, rows);
-        if (row.kind != Kind::Option) control->setCaption(std::string(row.caption));
-        byKey_.emplace(k, control.get());
-        order_.push_back(control.get());
-        owned_.push_back(std::move(control));
+        const std::string k = key(row.name, row.index, row.kind);
+        Control* c = find(k);
+        if (!c || c->kind() != row.kind)
+            throw std::logic_error("the layout row " + k + " names no control of its kind");
+        if (std::find(order_.begin(), order_.end(), c) == order_.end()) order_.push_back(c);
     }
+    if (order_.size() != controls.size())
+        for (Control* c : controls)
+            if (std::find(order_.begin(), order_.end(), c) == order_.end())
+                throw std::logic_error("the control " + c->name() + " has no layout row");
 }
 
 Control* ControlRegistry::find(std::string_view key) const {
@@ -63,13 +61,36 @@ Control* ControlRegistry::find(std::string_view key) const {
     return it == byKey_.end() ? nullptr : it->second;
 }
 
-void MainWindow::setObserver(MainWindowObserver* observer) {
-    observer_ = observer;
-    for (Control* c : registry_.all()) c->setObserver(observer);
-    for (const auto& p : mainPages()) page(p.id).setObserver(observer);
+std::vector<Control*> MainWindow::memberControls() {
+#define ZKV_CONTROL_ADDRESS(Type, name) &name,
+#define ZKV_STEPS_ADDRESS(name, steps) &name(0), &name(1),
+    return {ZKV_MAIN_CONTROLS(ZKV_CONTROL_ADDRESS, ZKV_STEPS_ADDRESS)};
+#undef ZKV_CONTROL_ADDRESS
+#undef ZKV_STEPS_ADDRESS
 }
 
-Frame& MainWindow::page(PageId id) const { return get<Frame>(mainPages()[static_cast<int>(id)].name); }
+std::vector<Control*> MainWindow::pageFrames() {
+    std::vector<Control*> frames;
+    for (Frame& f : pages_) frames.push_back(&f);
+    return frames;
+}
+
+// Every control starts with its layout caption; no page is seen before it is first shown.
+MainWindow::MainWindow() {
+    for (const auto& row : mainLayout())
+        if (row.kind != Kind::Option)
+            find(ControlRegistry::key(row.name, row.index, row.kind))->setCaption(std::string(row.caption));
+    for (const auto& p : mainPages()) {
+        page(p.id).setCaption(std::string(p.caption));
+        page(p.id).setVisible(false);
+    }
+}
+
+void MainWindow::setObserver(MainWindowObserver* observer) {
+    observer_ = observer;
+    for (Control* c : controls()) c->setObserver(observer);
+    for (Frame& f : pages_) f.setObserver(observer);
+}
 
 void MainWindow::showPage(PageId id) {
     shown_[static_cast<int>(id)] = true;
@@ -83,17 +104,11 @@ void MainWindow::setFocus(Control& c) {
     if (observer_) observer_->focusRequested(c);
 }
 
-// A person stepping through the pages expects to go on stepping the other way.
-Control* MainWindow::focusAfterGreying(const Control& greyed) const {
-    for (int i = 0; i < 2; ++i) {
-        if (&greyed != &cmdCopyOptionNext(i)) continue;
-        Button& other = cmdCopyOptionNext(1 - i);
-        return other.enabled() ? &other : nullptr;
-    }
+const Control* MainWindow::focusAfterGreying(const Control& greyed) const {
+    for (const PageSteps* steps : {&copyOptionSteps, &dateLimitSteps})
+        if (const Button* heir = steps->focusHeir(greyed)) return heir;
     return nullptr;
 }
-
-PageSteps MainWindow::copyOptionSteps() const { return {cmdCopyOptionNext(0), cmdCopyOptionNext(1)}; }
 
 namespace {
 
@@ -127,7 +142,7 @@ void MainWindow::tabStripOptions_Click() {
     FileSelectionPage = 0;
     CurrentTab = static_cast<std::int16_t>(tabStripOptions.selected());
     const PagedTab* paged = pagedTab(CurrentTab);
-    copyOptionSteps().enableFor(0, paged ? lastPage(*paged) : 0);
+    copyOptionSteps.enableFor(0, paged ? lastPage(*paged) : 0);
     cmdCopyOptionNext(0).setVisible(paged != nullptr);
     cmdCopyOptionNext(1).setVisible(paged != nullptr);
     static constexpr PageId kTabPages[] = {PageId::General, PageId::CopyOptions, PageId::FileSelection,
@@ -143,7 +158,7 @@ void MainWindow::cmdCopyOptionNext_Click(int index) {
     const auto to = PageSteps::target(page, index, lastPage(*paged));
     if (!to) return;
     page = *to;
-    copyOptionSteps().enableFor(page, lastPage(*paged));
+    copyOptionSteps.enableFor(page, lastPage(*paged));
     showPage(paged->pages[static_cast<std::size_t>(page)]);
 }
 

@@ -46,6 +46,17 @@ TEST(FocusAfterGreying, AStepButtonThatRunsOutOfPagesHandsTheFocusToTheOtherOne)
          },
          &next, &prev},
         {"a tab without pages greys both", tab(3), &prev, nullptr},
+        {"<<< is grey on the first date limit", [] {}, &w.cmdCalSelect(0), &w.cmdCalSelect(1)},
+        {">>> greys on the last date limit",
+         [&] {
+             for (int i = 0; i < 3; ++i) w.cmdCalSelect(1).press();
+         },
+         &w.cmdCalSelect(1), &w.cmdCalSelect(0)},
+        {"<<< greys on the first date limit again",
+         [&] {
+             for (int i = 0; i < 3; ++i) w.cmdCalSelect(0).press();
+         },
+         &w.cmdCalSelect(0), &w.cmdCalSelect(1)},
         {"any other control", [] {}, &w.chkLev, nullptr},
         {"the run-hours field", [] {}, &w.mskEdRunHours, nullptr},
     };
