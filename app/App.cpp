@@ -1,6 +1,9 @@
 #include "app/App.h"
 
 #include <algorithm>
+#include <variant>
+
+#include "app/MutePlatform.h"
 
 #include "command/CommandFile.h"
 #include "command/CommandLine.h"
@@ -10,6 +13,8 @@
 #include "command/OpenAddress.h"
 #include "command/RunEnd.h"
 #include "options/DateLimits.h"
+#include "options/FolderSelection.h"
+#include "options/OpenJob.h"
 
 namespace app {
 
@@ -118,6 +123,49 @@ void App::runEnded(platform::RunId id, std::uint32_t exitCode) {
 
 void App::cmdSaveBatch_Click() {
     focusAfter(command::saveCommandFile(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform));
+}
+
+void App::startState() {
+    loadDefaults();
+    Form_Activate();
+}
+
+std::optional<command::JobLine> App::tryJob(const std::string& path) {
+    command::JobRead read = command::readJobFile(path, platform);
+    if (const auto* job = std::get_if<command::JobLine>(&read)) {
+        MutePlatform mute(platform);
+        App trial(mute);
+        trial.startState();
+        std::optional<command::JobRefusal> refused = options::setJob(trial.context_, *job);
+        if (!refused) return *job;
+        read = *refused;
+    }
+    platform.messageBox(command::kAppTitle, command::jobRefusedText(path, std::get<command::JobRefusal>(read).reason),
+                        Buttons::Ok, Icon::Exclamation);
+    return std::nullopt;
+}
+
+void App::setJob(const command::JobLine& job) {
+    MutePlatform mute(platform);
+    App start(mute);
+    start.startState();
+    window.takeStateOf(start.window);
+    slots = start.slots;
+    options::setJob(context_, job);  // tried already: every switch is taken
+}
+
+bool App::openJob(const std::string& path) {
+    std::optional<command::JobLine> job = tryJob(path);
+    if (job) setJob(*job);
+    return job.has_value();
+}
+
+void App::filesDropped(const std::vector<std::string>& paths, ui::TextBox* folderBox) {
+    if (paths.size() == 1 && command::isJobFileName(paths.front()) && !platform.folderExists(paths.front())) {
+        openJob(paths.front());
+        return;
+    }
+    if (folderBox) options::dropOnFolderBox(platform, *folderBox, paths);
 }
 
 void App::focusAfter(command::Outcome outcome) {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "command/CopyRun.h"
+#include "command/JobFile.h"
 #include "options/Rules.h"
 #include "platform/Platform.h"
 #include "slots/SwitchSlots.h"
@@ -40,6 +42,20 @@ public:
     // The window's close control: empties the slots and the page state.
     void Form_Unload();
 
+    // Opens a saved job ("Open..." on the Job page, a job file dropped on the window, the
+    // program's argument). The file is read and the job tried on a window nobody sees; a refusal
+    // is a message and leaves this window as it was. Otherwise the window goes back to its
+    // start-up defaults and each control of the job is set as a user would set it, every rule
+    // running. False when refused.
+    bool openJob(const std::string& path);
+    // The two halves of openJob, for the start: the job read and tried before the window is
+    // shown (nullopt after the refusal's message), and set after its first activation, which
+    // would otherwise undo the job's sub-folder, archive, exclusion and attribute choices.
+    std::optional<command::JobLine> tryJob(const std::string& path);
+    void setJob(const command::JobLine&);
+    // Files dropped on the window: a job file opens; a folder dropped on a folder box goes in it.
+    void filesDropped(const std::vector<std::string>& paths, ui::TextBox* folderBox);
+
     ui::MainWindow window;
     slots::SwitchSlots slots;
     platform::Platform& platform;
@@ -55,6 +71,8 @@ private:
     // A run ended: the status line says how, and a failure is also a message not to be missed.
     void runEnded(platform::RunId, std::uint32_t exitCode);
     void cmdSaveBatch_Click();
+    // The window as it stands after loading and its first activation.
+    void startState();
     // An empty folder box gets the focus after its message.
     void focusAfter(command::Outcome);
     void ModAskQuit();

@@ -61,6 +61,8 @@ JobRefusal cannotTake(std::string_view token) {
     return {"It holds \"" + std::string(token) + "\", which this program cannot take."};
 }
 
+bool isJobFileName(std::string_view name) { return isCommandScriptName(name) || endsWithNoCase(name, ".txt"); }
+
 std::optional<std::string_view> firstLine(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

@@ -46,6 +46,9 @@ using JobRead = std::variant<JobLine, JobRefusal>;
 // The reason for the first token that a job cannot take.
 JobRefusal cannotTake(std::string_view token);
 
+// A name that Save gives a job: .cmd, .bat or .txt, in any case.
+bool isJobFileName(std::string_view name);
+
 // The first line that holds more than blanks, without its line end; nullopt when there is none.
 std::optional<std::string_view> firstLine(std::string_view text);
 // What interpreterLine() was given: "%%" is "%", and outside quotes a caret gives the character

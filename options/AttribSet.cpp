@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "options/OpenJob.h"
+
 namespace options {
 
 namespace {
@@ -75,6 +77,30 @@ void build(Context& c, const AttribSet& set) {
 
 void BuildAttribAddRemove(Context& c) { build(c, kAddRemove); }
 void BuildAttribIncludeExclude(Context& c) { build(c, kIncludeExclude); }
+
+// Each letter's group is chosen as a click would; the switch then holds its letters in the
+// set's order.
+Read readAttribSet(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    for (const AttribSet* set : {&kAddRemove, &kIncludeExclude}) {
+        for (const int choice : {0, 1}) {
+            const std::string_view switchText = choice == 0 ? set->firstSwitch : set->secondSwitch;
+            if (!isSwitch(js, switchText)) continue;
+            const std::optional<std::string> letters = fixedValue(js);
+            if (!letters || letters->empty()) return Read::Refused;
+            std::string ordered;
+            for (const AttribGroup& g : set->groups) {
+                if (letterCount(*letters, g.letter) == 0) continue;
+                (c.w.*g.group).select(choice);
+                ordered += g.letter;
+            }
+            // A letter twice, or one of no group, leaves letters over.
+            if (ordered.size() != letters->size()) return Read::Refused;
+            expected.push_back({choice == 0 ? set->first : set->second, std::string(switchText) + ordered});
+            return Read::Set;
+        }
+    }
+    return Read::NotOurs;
+}
 
 // Any group of a set rebuilds the whole set.
 void wireAttribSets(Context& c) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -66,6 +67,25 @@ void txtDirLev_Change(Context& c) {
 }
 
 }  // namespace
+
+Read readChoiceGroup(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    for (const ChoiceGroup* g : {&kGroups[0], &kGroups[1], &kGroups[2], &kGroups[3], &kSubdir}) {
+        for (std::size_t i = 0; i < g->texts.size(); ++i) {
+            if (g->texts[i].empty() || !isSwitch(js, g->texts[i])) continue;
+            if (!isBare(js)) return Read::Refused;
+            (c.w.*g->group).select(static_cast<int>(i));
+            expected.push_back({g->slot, std::string(g->texts[i])});
+            return Read::Set;
+        }
+    }
+    if (!isSwitch(js, kLevelSwitch)) return Read::NotOurs;
+    const std::optional<std::string> levels = freeValue(js);
+    if (!levels) return Read::Refused;
+    c.w.chkLev.setValue(1);
+    c.w.txtDirLev.setText(*levels);
+    expected.push_back({&SwitchSlots::LevelSwitch, std::string(kLevelSwitch) + *levels});
+    return Read::Set;
+}
 
 void wireChoiceGroups(Context& c) {
     for (const ChoiceGroup& g : kGroups) (c.w.*g.group).onClick = [&c, &g](int index) { applyChoice(c, g, index); };

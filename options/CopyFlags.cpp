@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -14,6 +15,7 @@ using slots::SwitchSlots;
 using W = ui::MainWindow;
 
 constexpr std::string_view kCopyPrefix = " /COPY:";
+constexpr std::string_view kDataLetter = "D", kTimestampsLetter = "T";
 
 using Flag = SlotRow<ui::CheckBox>;  // the text is the flag's letter
 
@@ -21,7 +23,7 @@ using Flag = SlotRow<ui::CheckBox>;  // the text is the flag's letter
 // clang-format off
 constexpr Flag kLetterFlags[] = {
     {&W::chkAttrib, &SwitchSlots::CopyFlagA, "A"},
-    {&W::chkTimestamps, &SwitchSlots::CopyFlagT, "T"},
+    {&W::chkTimestamps, &SwitchSlots::CopyFlagT, kTimestampsLetter},
     {&W::chkAcls, &SwitchSlots::CopyFlagS, "S"},
     {&W::chkOwnership, &SwitchSlots::CopyFlagO, "O"},
     {&W::chkAudit, &SwitchSlots::CopyFlagU, "U"},
@@ -49,8 +51,8 @@ void applyLetter(Context& c, const Flag& f) {
 // Setting timestamps runs their own rule at once, before the prefix is settled here.
 void chkData_Click(Context& c) {
     const bool on = c.w.chkData.checked();
-    c.s.CopyFlagD = std::string(on ? "D" : "");
-    c.s.CopyFlagT = std::string(on ? "T" : "");
+    c.s.CopyFlagD = std::string(on ? kDataLetter : "");
+    c.s.CopyFlagT = std::string(on ? kTimestampsLetter : "");
     c.w.chkTimestamps.setValue(on ? 1 : 0);
     if (on)
         c.s.CopyPrefix = std::string(kCopyPrefix);
@@ -59,6 +61,31 @@ void chkData_Click(Context& c) {
 }
 
 }  // namespace
+
+void clearCopyFlags(Context& c) {
+    c.w.chkData.setValue(0);
+    for (const Flag& f : kLetterFlags) (c.w.*f.control).setValue(0);
+}
+
+// Data first, since it sets timestamps; each box then as the letters say.
+Read readCopyFlags(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    if (!isSwitch(js, kCopyPrefix)) return Read::NotOurs;
+    const std::optional<std::string> letters = fixedValue(js);
+    if (!letters || letters->empty()) return Read::Refused;
+    std::size_t known = 0;
+    auto set = [&](ui::CheckBox& box, slots::Slot slot, std::string_view letter) {
+        const int n = letterCount(*letters, letter.front());
+        if (n > 0) ++known;
+        box.setValue(n > 0 ? 1 : 0);
+        expected.push_back({slot, n > 0 ? std::string(letter) : std::string()});
+    };
+    set(c.w.chkData, &SwitchSlots::CopyFlagD, kDataLetter);
+    for (const Flag& f : kLetterFlags) set(c.w.*f.control, f.slot, f.text);
+    // A letter twice, or one of no box, leaves letters over.
+    if (known != letters->size()) return Read::Refused;
+    expected.push_back({&SwitchSlots::CopyPrefix, std::string(kCopyPrefix)});
+    return Read::Set;
+}
 
 void wireCopyFlags(Context& c) {
     c.w.chkData.onClick = [&c] { chkData_Click(c); };

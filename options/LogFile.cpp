@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "command/Messages.h"
+#include "command/Arguments.h"
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -14,6 +16,8 @@ namespace options {
 namespace {
 
 constexpr int kAppend = 0, kOverwrite = 1;
+// The switch of each mode, by its index.
+constexpr std::string_view kModeSwitches[] = {" /LOG+:", " /LOG:"};
 
 const platform::SaveDialogSetup kDialogSetup{
     "log",
@@ -24,9 +28,8 @@ const platform::SaveDialogSetup kDialogSetup{
 // The slot for a mode and a name; nullopt for an index that is no mode.
 std::optional<std::string> logSwitch(int mode, const std::string& name) {
     if (name.empty()) return std::string();
-    if (mode == kAppend) return " /LOG+:\"" + name + "\"";
-    if (mode == kOverwrite) return " /LOG:\"" + name + "\"";
-    return std::nullopt;
+    if (mode != kAppend && mode != kOverwrite) return std::nullopt;
+    return std::string(kModeSwitches[mode]) + "\"" + name + "\"";
 }
 
 // The name proposed from today's short date: its first two parts and the last two characters
@@ -78,6 +81,22 @@ void cmdLogFile_Click(Context& c) {
 }
 
 }  // namespace
+
+// The name typed into its box (as the engine reads it: quotes only group), then its mode
+// clicked. A name the dialog cannot give, with a quote in it, is none.
+Read readLogFile(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    for (const int mode : {kAppend, kOverwrite}) {
+        if (!isSwitch(js, kModeSwitches[mode])) continue;
+        const std::optional<std::string> value = fixedValue(js);
+        const std::vector<std::string> name = value ? command::splitArguments(*value) : std::vector<std::string>();
+        if (name.size() != 1 || name[0].empty() || name[0].find('"') != std::string::npos) return Read::Refused;
+        c.w.txtLogFile.setText(name[0]);
+        c.w.optLogFile.select(mode);
+        expected.push_back({&slots::SwitchSlots::LogSwitch, *logSwitch(mode, name[0])});
+        return Read::Set;
+    }
+    return Read::NotOurs;
+}
 
 void wireLogFile(Context& c) {
     c.w.optLogFile.onClick = [&c](int index) { optLogFile_Click(c, index); };

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -101,21 +102,67 @@ void sizeFieldChange(Context& c, const ValueField& f) {
 
 // Sliders: the label shows the position at every move; the slot takes it at every completed
 // move, by mouse or by keyboard alike.
-void setRetry(Context& c) { c.s.RetrySwitch = " /R:" + std::to_string(c.w.sldRetry.position()); }
+struct SliderField {
+    ui::Slider W::*slider;
+    ui::Label W::*label;
+    slots::Slot slot;
+    std::string_view switchText;
+};
+constexpr SliderField kRetry{&W::sldRetry, &W::lblRetryVal, &SwitchSlots::RetrySwitch, " /R:"};
+constexpr SliderField kWait{&W::sldWait, &W::lblWaitVal, &SwitchSlots::WaitSwitch, " /W:"};
 
-void sldRetry_Scroll(Context& c) {
-    c.w.lblRetryVal.setCaption(std::to_string(c.w.sldRetry.position()));
-    setRetry(c);
+void setFromPosition(Context& c, const SliderField& f) {
+    c.s.*f.slot = std::string(f.switchText) + std::to_string((c.w.*f.slider).position());
 }
-void sldWait_Scroll(Context& c) {
-    c.w.lblWaitVal.setCaption(std::to_string(c.w.sldWait.position()));
-    c.s.WaitSwitch = " /W:" + std::to_string(c.w.sldWait.position());
+
+void sliderScroll(Context& c, const SliderField& f) {
+    (c.w.*f.label).setCaption(std::to_string((c.w.*f.slider).position()));
+    setFromPosition(c, f);
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // Exclusion lists are passed on whole when the field is left.
 void listLostFocus(Context& c, const ListField& f) { c.s.*f.slot = switchWith(f.text, (c.w.*f.control).text()); }
 
 }  // namespace
+
+// A number or size as typed into its checked field, a list as typed and left, a slider dragged
+// to the count.
+Read readNumericInput(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    auto typed = [&](const ValueField& f, const std::optional<std::string>& value) {
+        if (!value) return Read::Refused;
+        (c.w.*f.box).setValue(1);
+        (c.w.*f.field).setText(*value);
+        expected.push_back({f.slot, std::string(f.switchText) + *value});
+        return Read::Set;
+    };
+    for (const ValueField& f : kNumberFields)
+        if (isSwitch(js, f.switchText)) return typed(f, fixedValue(js));
+    for (const ValueField& f : kSizeFields)
+        if (isSwitch(js, f.switchText)) return typed(f, freeValue(js));
+    for (const ListField& f : kListFields) {
+        if (!isSwitch(js, f.text)) continue;
+        const std::optional<std::string> list = listValue(js);
+        if (!list) return Read::Refused;
+        (c.w.*f.control).setText(*list);
+        (c.w.*f.control).loseFocus();
+        expected.push_back({f.slot, std::string(f.text) + *list});
+        return Read::Set;
+    }
+    for (const SliderField* f : {&kRetry, &kWait}) {
+        if (!isSwitch(js, f->switchText)) continue;
+        const std::optional<std::string> count = fixedValue(js);
+        if (!count || !allDigits(*count) || count->size() > 2) return Read::Refused;
+        (c.w.*f->slider).scrollTo(std::stoi(*count));
+        (c.w.*f->slider).mouseUp();
+        expected.push_back({f->slot, std::string(f->switchText) + *count});
+        return Read::Set;
+    }
+    return Read::NotOurs;
+}
 
 void wireNumericInputs(Context& c) {
     for (const ValueField& f : kNumberFields) {
@@ -126,9 +173,9 @@ void wireNumericInputs(Context& c) {
         (c.w.*f.box).onClick = [&c, &f] { sizeBoxClick(c, f); };
         (c.w.*f.field).onChange = [&c, &f] { sizeFieldChange(c, f); };
     }
-    c.w.sldRetry.onScroll = [&c] { sldRetry_Scroll(c); };
-    c.w.sldRetry.onMouseUp = [&c] { setRetry(c); };
-    c.w.sldWait.onScroll = [&c] { sldWait_Scroll(c); };
+    c.w.sldRetry.onScroll = [&c] { sliderScroll(c, kRetry); };
+    c.w.sldRetry.onMouseUp = [&c] { setFromPosition(c, kRetry); };
+    c.w.sldWait.onScroll = [&c] { sliderScroll(c, kWait); };
     for (const ListField& f : kListFields) (c.w.*f.control).onLostFocus = [&c, &f] { listLostFocus(c, f); };
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "command/Messages.h"
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -14,6 +15,11 @@ namespace {
 
 using platform::Buttons;
 using platform::Icon;
+
+constexpr std::string_view kRunHoursSwitch = " /RH:";
+// The key released after the last digit of a window typed: a digit's (virtual-key codes of
+// digits are their characters).
+constexpr int kLastKey = '0';
 
 struct Message {
     std::string_view title, text;
@@ -104,7 +110,8 @@ void mskEdRunHours_KeyUp(Context& c, int key) {
     // A window may not span midnight: the end must come after the start on the same day.
     int startHours = window.value(SH), endHours = window.value(EH);
     if (endHours > startHours || (endHours == startHours && window.value(EM) > window.value(SM))) {
-        c.s.RunHoursSwitch = " /RH:" + window.part[SH] + window.part[SM] + "-" + window.part[EH] + window.part[EM];
+        c.s.RunHoursSwitch =
+            std::string(kRunHoursSwitch) + window.part[SH] + window.part[SM] + "-" + window.part[EH] + window.part[EM];
         return;
     }
     if (endHours < startHours) {
@@ -117,6 +124,19 @@ void mskEdRunHours_KeyUp(Context& c, int key) {
 }
 
 }  // namespace
+
+// The window's digits typed into the field, which checks them at the last key as it checks a
+// person's.
+Read readRunHours(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    if (!isSwitch(js, kRunHoursSwitch)) return Read::NotOurs;
+    const std::optional<std::string> hours = fixedValue(js);
+    if (!hours) return Read::Refused;
+    c.w.chkRunHours.setValue(1);
+    c.w.mskEdRunHours.setText(*hours);
+    c.w.mskEdRunHours.keyUp(kLastKey);
+    expected.push_back({&slots::SwitchSlots::RunHoursSwitch, std::string(kRunHoursSwitch) + *hours});
+    return Read::Set;
+}
 
 void wireRunHours(Context& c) {
     c.w.chkRunHours.onClick = [&c] { chkRunHours_Click(c); };

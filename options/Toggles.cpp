@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "options/OpenJob.h"
 #include "options/Rules.h"
 
 namespace options {
@@ -46,6 +47,7 @@ constexpr Toggle kToggles[] = {
     {&W::chkMove, &SwitchSlots::MoveSwitch, " /MOVE"},
 };
 
+constexpr std::string_view kMirSwitch = " /MIR";
 constexpr std::string_view kMirrorTitle = "WARNING!";
 constexpr std::string_view kMirrorText =
     "THIS OPTION SHOULD BE USED WITH GREAT CAUTION!\r\n"
@@ -63,10 +65,23 @@ void chkMir_Click(Context& c) {
         return;
     }
     c.p.messageBox(kMirrorTitle, kMirrorText, Buttons::Ok, Icon::Exclamation);
-    c.s.MirSwitch = " /MIR";
+    c.s.MirSwitch = std::string(kMirSwitch);
 }
 
 }  // namespace
+
+Read readToggle(Context& c, const command::JobSwitch& js, std::vector<Expectation>& expected) {
+    auto set = [&](ui::CheckBox& box, slots::Slot slot, std::string_view text) {
+        if (!isBare(js)) return Read::Refused;
+        box.setValue(1);
+        expected.push_back({slot, std::string(text)});
+        return Read::Set;
+    };
+    for (const Toggle& t : kToggles)
+        if (isSwitch(js, t.text)) return set(c.w.*t.control, t.slot, t.text);
+    if (isSwitch(js, kMirSwitch)) return set(c.w.chkMir, &SwitchSlots::MirSwitch, kMirSwitch);
+    return Read::NotOurs;
+}
 
 void wireToggles(Context& c) {
     for (const Toggle& t : kToggles) (c.w.*t.control).onClick = [&c, &t] { applyToggle(c, t); };

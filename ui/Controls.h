@@ -55,6 +55,15 @@ public:
 
     void setObserver(ControlObserver* observer) { observer_ = observer; }
 
+    // Takes all that a user sees of another control of the same kind, running no rule: the
+    // window goes back to a state it had, not through the steps that led there.
+    virtual void takeStateOf(const Control& other) {
+        set(enabled_, other.enabled_);
+        set(visible_, other.visible_);
+        set(caption_, other.caption_);
+        set(backColour_, other.backColour_);
+    }
+
 protected:
     template <class T, class U>
     void set(T& field, U&& value) {
@@ -111,6 +120,10 @@ public:
     // A user's click: toggles between checked and unchecked.
     void click() { setValue(value_ == 1 ? 0 : 1); }
     std::function<void()> onClick;
+    void takeStateOf(const Control& other) override {
+        Control::takeStateOf(other);
+        set(value_, dynamic_cast<const CheckBox&>(other).value_);
+    }
 
 private:
     int value_ = 0;
@@ -133,6 +146,10 @@ public:
         if (onClick) onClick(index);
     }
     std::function<void(int)> onClick;
+    void takeStateOf(const Control& other) override {
+        Control::takeStateOf(other);
+        set(selected_, dynamic_cast<const OptionGroup&>(other).selected_);
+    }
 
 private:
     int size_;
@@ -155,6 +172,10 @@ public:
     }
     std::function<void()> onChange;
     std::function<void()> onLostFocus;
+    void takeStateOf(const Control& other) override {
+        Control::takeStateOf(other);
+        set(text_, dynamic_cast<const TextBox&>(other).text_);
+    }
 
 private:
     std::string text_;
@@ -180,6 +201,10 @@ public:
     }
     std::function<void()> onScroll;
     std::function<void()> onMouseUp;
+    void takeStateOf(const Control& other) override {
+        Control::takeStateOf(other);
+        set(position_, dynamic_cast<const Slider&>(other).position_);
+    }
 
 private:
     int min_, max_, small_, large_;
@@ -191,6 +216,10 @@ public:
     explicit Calendar(std::string name) : Control(std::move(name), Kind::Calendar) {}
     const platform::Date& date() const { return date_; }
     void setDate(const platform::Date& date) { set(date_, date); }
+    void takeStateOf(const Control& other) override {
+        Control::takeStateOf(other);
+        set(date_, dynamic_cast<const Calendar&>(other).date_);
+    }
 
 private:
     platform::Date date_;

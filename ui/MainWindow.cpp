@@ -92,6 +92,19 @@ void MainWindow::setObserver(MainWindowObserver* observer) {
     for (Frame& f : pages_) f.setObserver(observer);
 }
 
+void MainWindow::takeStateOf(const MainWindow& other) {
+    const auto& from = other.controls();
+    const auto& to = controls();
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        const bool navigation =
+            to[i] == &tabStripOptions || to[i] == &cmdCopyOptionNext(0) || to[i] == &cmdCopyOptionNext(1);
+        if (!navigation) to[i]->takeStateOf(*from[i]);
+    }
+    for (const auto& p : mainPages()) page(p.id).setCaption(other.page(p.id).caption());
+    DateLimitPage = other.DateLimitPage;
+    dlgLogFile = other.dlgLogFile;
+}
+
 void MainWindow::showPage(PageId id) {
     shown_[static_cast<int>(id)] = true;
     front_ = id;

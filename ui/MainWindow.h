@@ -126,6 +126,10 @@ public:
     std::int16_t CurrentTab = 0, CopyOptionsPage = 0, FileSelectionPage = 0, DateLimitPage = 0;
     void resetPageState() { CurrentTab = CopyOptionsPage = FileSelectionPage = DateLimitPage = 0; }
 
+    // Takes every control's state, the date-limit page and the pages' captions from another
+    // window, running no rule; the tabs, their page steps and the page in front stay as they are.
+    void takeStateOf(const MainWindow&);
+
     // Moves the page onto the tab strip, brings it to the front and makes it visible.
     void showPage(PageId);
     PageId frontPage() const { return front_; }

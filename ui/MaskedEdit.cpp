@@ -64,6 +64,13 @@ void MaskedEdit::replace(std::string text, int caret) {
     setSelection(caret, 0);
 }
 
+void MaskedEdit::takeStateOf(const Control& other) {
+    Control::takeStateOf(other);
+    const auto& edit = dynamic_cast<const MaskedEdit&>(other);
+    set(text_, edit.text_);
+    setSelection(edit.selStart_, edit.selLength_);
+}
+
 void MaskedEdit::setText(std::string_view text) {
     std::string fitted = blankText();
     layOver(fitted, text, 0);

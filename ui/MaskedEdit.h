@@ -60,6 +60,7 @@ public:
         if (onKeyUp) onKeyUp(key);
     }
     std::function<void(int)> onKeyUp;
+    void takeStateOf(const Control& other) override;
 
 private:
     // The first digit position at or after `from`, or -1.
