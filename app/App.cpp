@@ -29,6 +29,7 @@ App::App(platform::Platform& p) : platform(p) {
     window.cmdCopyOptionNext(1).onClick = [this] { window.cmdCopyOptionNext_Click(1); };
     window.cmdRun.onClick = [this] { cmdRun_Click(); };
     window.cmdSaveBatch.onClick = [this] { cmdSaveBatch_Click(); };
+    window.cmdOpenJob.onClick = [this] { cmdOpenJob_Click(); };
     window.cmdQuit.onClick = [this] { ModAskQuit(); };
     platform.setRunEndedHandler([this](platform::RunId run, std::uint32_t code) { runEnded(run, code); });
 }
@@ -158,6 +159,15 @@ bool App::openJob(const std::string& path) {
     std::optional<command::JobLine> job = tryJob(path);
     if (job) setJob(*job);
     return job.has_value();
+}
+
+void App::cmdOpenJob_Click() {
+    const platform::Result<std::string> chosen = platform.openFileDialog(command::commandFileDialogSetup());
+    if (chosen.isFailed())
+        platform.messageBox(command::kAppTitle,
+                            command::dialogFailedText(chosen.reason, "The window was left as it was."), Buttons::Ok,
+                            Icon::Exclamation);
+    if (chosen.isDone()) openJob(chosen.value);
 }
 
 void App::filesDropped(const std::vector<std::string>& paths, ui::TextBox* folderBox) {

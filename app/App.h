@@ -71,6 +71,7 @@ private:
     // A run ended: the status line says how, and a failure is also a message not to be missed.
     void runEnded(platform::RunId, std::uint32_t exitCode);
     void cmdSaveBatch_Click();
+    void cmdOpenJob_Click();
     // The window as it stands after loading and its first activation.
     void startState();
     // An empty folder box gets the focus after its message.

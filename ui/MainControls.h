@@ -138,5 +138,7 @@
     X(CheckBox, chkJobHeader) \
     X(CheckBox, chkJobSummary) \
     X(Frame, fmSaveBatch) \
-    X(Button, cmdSaveBatch)
+    X(Button, cmdSaveBatch) \
+    X(Frame, fmOpenJob) \
+    X(Button, cmdOpenJob)
 // clang-format on

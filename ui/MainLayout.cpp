@@ -312,6 +312,8 @@ constexpr LayoutRow kMainRows[] = {
     // Job
     {"fmSaveBatch", -1, Kind::Frame, Job, "Save Job as Batch or Cmd File", {kLeft, 300, kFull, 720}},
     {"cmdSaveBatch", -1, Kind::Button, Job, "Save", {kIn, 540, 1150, kButton}},
+    {"fmOpenJob", -1, Kind::Frame, Job, "Open a Saved Job", {kLeft, 1200, kFull, 720}},
+    {"cmdOpenJob", -1, Kind::Button, Job, "Open...", {kIn, 1440, 1150, kButton}},
 };
 // clang-format on
 

@@ -7,5 +7,8 @@ zkv_e2e_scenario(options_date_limits options_date_limits.sh)
 zkv_e2e_scenario(options_log_file options_log_file.sh)
 zkv_e2e_scenario(messages_state messages_state.sh)
 zkv_e2e_scenario(options_command_file_cmd options_command_file_cmd.sh)
+zkv_e2e_scenario(options_job_open options_job_open.sh)
+zkv_e2e_scenario(options_job_drop options_job_drop.sh)
+zkv_e2e_scenario(options_job_argument options_job_argument.sh)
 # Five saves through the dialog, five runs of cmd.exe and five engine starts.
 set_tests_properties(e2e_options_command_file_cmd PROPERTIES TIMEOUT 300)

@@ -23,23 +23,6 @@ dirs_box="Edit@$(id_after 'Static=Exclude the Following Directory Names/Paths')"
 show_page 4 0 'Button=Logging Options'
 log_box="Edit@$(id_after 'Button=Log File')"
 
-# A list field counts once the focus leaves it: filled, clicked into, left with Tab.
-fill_list() {
-    local sel="$1" text="$2" name
-    drv set-text "$APP_TITLE" "$sel" "$text" || fail "cannot fill $sel"
-    real_click "$APP_TITLE" "$sel"
-    drv wait-focus "$APP_TITLE" "$sel" 5000 || fail "$sel did not take the focus"
-    name="$(drv get "$APP_TITLE" "$sel" name)"
-    real_keys Tab
-    for _ in $(seq 1 100); do
-        [[ "$(drv focus-of "$APP_TITLE")" != "$name" ]] && return 0
-    done
-    fail "Tab did not leave $sel"
-}
-
-# The argument count and the arguments after the engine's own path, from a record.
-arguments_of() { grep -E '^(argc|argv[1-9][0-9]*)=' "$1"; }
-
 n=0
 # round_trip <source> <destination> <files> <dirs> <log name> -- <expected arguments after the engine>
 round_trip() {

@@ -122,3 +122,35 @@ expect_file() {
     [[ "$FILE_TEXT" == "$bytes" ]] || echo "waited 5 s for $file to hold the expected bytes" >&2
     assert_eq "$what" "$bytes" "$FILE_TEXT"
 }
+
+# A list field counts once the focus leaves it: filled, clicked into, left with Tab.
+fill_list() {
+    local sel="$1" text="$2" name
+    drv set-text "$APP_TITLE" "$sel" "$text" || fail "cannot fill $sel"
+    real_click "$APP_TITLE" "$sel"
+    drv wait-focus "$APP_TITLE" "$sel" 5000 || fail "$sel did not take the focus"
+    name="$(drv get "$APP_TITLE" "$sel" name)"
+    real_keys Tab
+    for _ in $(seq 1 100); do
+        [[ "$(drv focus-of "$APP_TITLE")" != "$name" ]] && return 0
+    done
+    fail "Tab did not leave $sel"
+}
+
+# The argument count and the arguments after the engine's own path, from a record.
+arguments_of() { grep -E '^(argc|argv[1-9][0-9]*)=' "$1"; }
+
+# drop_on <selector|x,y> <unix path...>: a file manager's drop at the control's centre (or at a
+# point of the screen).
+drop_on() {
+    local where="$1" x y l t r b
+    shift
+    if [[ "$where" == *,* ]]; then
+        IFS=, read -r x y <<<"$where"
+    else
+        read -r l t r b <<<"$(drv get "$APP_TITLE" "$where" rect)" || fail "no $where"
+        x=$(((l + r) / 2)) y=$(((t + b) / 2))
+    fi
+    run_closed timeout 30 python3 "$E2E_SRC/xdnd_drop.py" "$x" "$y" "$@" </dev/null >"$SCRATCH/drop" 2>&1 ||
+        fail "the drop at $x,$y did not go through: $(cat "$SCRATCH/drop")"
+}

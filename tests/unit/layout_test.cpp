@@ -187,7 +187,7 @@ std::vector<Expected> expectedControls() {
     boxes({"chkTerminal", "chkListOnly", "chkReportXtra", "chkVerbose", "chkInclSource", "chkInclFullPath",
            "chkJobHeader", "chkJobSummary"});
 
-    add({{P::Job, "cmdSaveBatch", -1, K::Button, "Save"}});
+    add({{P::Job, "cmdSaveBatch", -1, K::Button, "Save"}, {P::Job, "cmdOpenJob", -1, K::Button, "Open..."}});
     return rows;
 }
 
@@ -215,6 +215,7 @@ const std::vector<ExpectedFrame> kFrames = {
     {PageId::FileSelection4, "fmAttribA", "", {"optFileAddA"}},
     {PageId::Logging, "Frame2", "Log File", {"txtLogFile", "cmdLogFile", "optLogFile"}},
     {PageId::Job, "fmSaveBatch", "Save Job as Batch or Cmd File", {"cmdSaveBatch"}},
+    {PageId::Job, "fmOpenJob", "Open a Saved Job", {"cmdOpenJob"}},
 };
 
 std::vector<LayoutRow> rows() {

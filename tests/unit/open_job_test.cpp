@@ -191,9 +191,27 @@ TEST(OpenJob, TheJobSurvivesTheFirstActivationAndALaterOneResetsItsGroups) {
     ASSERT_TRUE(job);
     f.app.Form_Activate();
     f.app.setJob(*job);
-    EXPECT_EQ(f.switches(),  " /S /A /ZB /COPY:DAT /A+:R /IA:C /A /XO /XL /R:0 /W:0");
+    EXPECT_EQ(f.switches(), " /S /A /ZB /COPY:DAT /A+:R /IA:C /A /XO /XL /R:0 /W:0");
     f.app.Form_Activate();
     EXPECT_EQ(f.switches(), kStartupSwitches);
+}
+
+TEST(OpenJob, TheDialogHasSavesFiltersAndACancelChangesNothing) {
+    AppFixture f;
+    useTheWindow(f);
+    const std::string before = stateOf(f);
+    f.w.cmdOpenJob.press();
+    ASSERT_EQ(f.p.openDialogs.size(), 1u);
+    EXPECT_EQ(f.p.openDialogs[0].filters, command::commandFileDialogSetup().filters);
+    EXPECT_EQ(stateOf(f), before);
+    f.p.openAnswers = {platform::Result<std::string>::failed("No memory.")};
+    f.w.cmdOpenJob.press();
+    EXPECT_EQ(f.p.messages.back().title, "Zentrova KV");
+    EXPECT_EQ(stateOf(f), before);
+    f.p.written["C:\\Jobs\\a.cmd"] = "robocopy.exe \"C:\\100%%\" \"D:\\x\" /XF a^&b /R:0 /W:0\r\n";
+    f.p.openAnswers = {"C:\\Jobs\\a.cmd"};
+    f.w.cmdOpenJob.press();
+    EXPECT_EQ(continued(f), "Continue?: robocopy.exe \"C:\\100%\" \"D:\\x\" /E /ZB /XF a&b /R:0 /W:0");
 }
 
 TEST(OpenJob, ADroppedJobFileOpensAndADroppedFolderStillFillsItsBox) {

@@ -1,6 +1,6 @@
 // The source and destination boxes: a folder dropped on one from Explorer goes in it, and the
 // shell offers folder names as the user types. The shell is loaded for neither before it is
-// needed: the boxes' page takes drops through its window style alone, and the completion joins a
+// needed: the pages take drops through their window style alone, and the completion joins a
 // box at the first key pressed in it, never at start-up.
 #pragma once
 
@@ -20,14 +20,12 @@ public:
     FolderBoxes(const FolderBoxes&) = delete;
     FolderBoxes& operator=(const FolderBoxes&) = delete;
 
-    // The extended styles that a page's window adds: the page of the folder boxes accepts files.
-    // The page takes the drop rather than the box under the mouse, because its group box lies
-    // above its controls, and a drop from another program finds the group box there.
-    DWORD pageExStyle(ui::PageId) const;
     // Every control once its window is made; a folder box is subclassed, others are left alone.
     void attach(const Item&);
-    // A drop (WM_DROPFILES) on a page: a folder dropped on a folder box goes in it.
-    void dropped(HWND page, HDROP);
+    // The folder box shown on the page at the point (page client coordinates), or nullptr. A
+    // drop lands on the page rather than the box under the mouse, because the page's group box
+    // lies above its controls, and a drop from another program finds the group box there.
+    ui::TextBox* boxAt(HWND page, POINT) const;
 
 private:
     struct Box {

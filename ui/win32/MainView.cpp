@@ -25,7 +25,8 @@ constexpr int kAboutMenuId = 40001;
 constexpr int kStatusBarId = 99;
 constexpr UINT_PTR kGapHostSubclassId = 1;
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+// Files dropped anywhere on the window come to it or to a page: a job file opens.
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
 
 bool isPageRow(const ui::LayoutRow& r) { return r.page != ui::PageId::Window; }
 
@@ -183,9 +184,8 @@ void MainView::createPage(ui::PageId id) {
         InitCommonControlsEx(&icc);
     }
     RECT r = pageRect();
-    HWND page =
-        CreateWindowExW(WS_EX_CONTROLPARENT | folderBoxes_.pageExStyle(id), kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
-                        r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
+    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_, nullptr, instance_, this);
     pages_[index] = page;
     const ui::Frame& frame = w_.page(id);
     HWND box = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
@@ -440,11 +440,12 @@ LRESULT MainView::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     accessibility_.message(hwnd_, h, msg, wp);
     LRESULT result = 0;
     if (handleChildMessage(msg, wp, lp, result)) return result;
-    if (h != hwnd_) {  // a page
-        if (msg != WM_DROPFILES) return DefWindowProcW(h, msg, wp, lp);
-        folderBoxes_.dropped(h, reinterpret_cast<HDROP>(wp));
+    if (msg == WM_DROPFILES) {
+        const Win32Platform::Drop d = platform_.takeDrop(reinterpret_cast<HDROP>(wp));
+        if (onDropped) onDropped(d.paths, h == hwnd_ ? nullptr : folderBoxes_.boxAt(h, d.point));
         return 0;
     }
+    if (h != hwnd_) return DefWindowProcW(h, msg, wp, lp);  // a page
     switch (msg) {
         case WM_COMMAND:
             if (LOWORD(wp) == kAboutMenuId && HIWORD(wp) == 0) {

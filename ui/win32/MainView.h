@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/win32/Win32Platform.h"
@@ -39,6 +40,8 @@ public:
     std::function<void()> onActivated;
     // Opens the About box.
     std::function<void()> onAbout;
+    // Files were dropped on the window: their paths, and the folder box under the mouse if any.
+    std::function<void(const std::vector<std::string>&, ui::TextBox*)> onDropped;
     // The window's close control was used; the window is destroyed right after.
     std::function<void()> onClosing;
 
