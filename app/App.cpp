@@ -1,7 +1,6 @@
 #include "app/App.h"
 
 #include <algorithm>
-#include <variant>
 
 #include "app/MutePlatform.h"
 
@@ -132,17 +131,17 @@ void App::startState() {
 }
 
 std::optional<command::JobLine> App::tryJob(const std::string& path) {
-    command::JobRead read = command::readJobFile(path, platform);
-    if (const auto* job = std::get_if<command::JobLine>(&read)) {
+    command::JobLine job;
+    std::optional<command::JobRefusal> refused = command::readJobFile(path, platform, job);
+    if (!refused) {
         MutePlatform mute(platform);
         App trial(mute);
         trial.startState();
-        std::optional<command::JobRefusal> refused = options::setJob(trial.context_, *job);
-        if (!refused) return *job;
-        read = *refused;
+        refused = options::setJob(trial.context_, job);
     }
-    platform.messageBox(command::kAppTitle, command::jobRefusedText(path, std::get<command::JobRefusal>(read).reason),
-                        Buttons::Ok, Icon::Exclamation);
+    if (!refused) return job;
+    platform.messageBox(command::kAppTitle, command::jobRefusedText(path, refused->reason), Buttons::Ok,
+                        Icon::Exclamation);
     return std::nullopt;
 }
 

@@ -25,15 +25,14 @@ std::string_view wordAt(std::string_view line, std::size_t at) {
 }
 
 // "%%" back to "%"; the offset of a "%" that stands alone, which the interpreter would expand.
-std::variant<std::string, std::size_t> undoubledPercents(std::string_view line) {
-    std::string out;
+std::optional<std::size_t> undoubledPercents(std::string_view line, std::string& out) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         out += line[i];
         if (line[i] != '%') continue;
         if (i + 1 >= line.size() || line[i + 1] != '%') return i;
         ++i;
     }
-    return out;
+    return std::nullopt;
 }
 
 // The engine, with or without its extension, and after any folder.
@@ -76,11 +75,9 @@ std::optional<std::string_view> firstLine(std::string_view text) {
     return std::nullopt;
 }
 
-std::variant<std::string, JobRefusal> scriptLineText(std::string_view line) {
-    auto halved = undoubledPercents(line);
-    if (auto* at = std::get_if<std::size_t>(&halved)) return cannotTake(wordAt(line, *at));
-    const std::string& escaped = std::get<std::string>(halved);
-    std::string out;
+std::optional<JobRefusal> scriptLineText(std::string_view line, std::string& out) {
+    std::string escaped;
+    if (const std::optional<std::size_t> at = undoubledPercents(line, escaped)) return cannotTake(wordAt(line, *at));
     bool quoted = false;
     for (std::size_t i = 0; i < escaped.size(); ++i) {
         const char c = escaped[i];
@@ -94,10 +91,10 @@ std::variant<std::string, JobRefusal> scriptLineText(std::string_view line) {
         // interpreter, though it still does for the engine.
         out += escaped[++i];
     }
-    return out;
+    return std::nullopt;
 }
 
-JobRead parseJobLine(std::string_view line) {
+std::optional<JobRefusal> parseJobLine(std::string_view line, JobLine& job) {
     line = trimEnd(line);
     const PlacedLine placed = splitPlacedCommandLine(line);
     const auto& args = placed.arguments;
@@ -111,7 +108,7 @@ JobRead parseJobLine(std::string_view line) {
         if (isSwitch(args[i])) return cannotTake(written(args[i]));
     }
 
-    JobLine job{args[1].value, args[2].value, {}};
+    job = {args[1].value, args[2].value, {}};
     for (std::size_t i = 3; i < args.size(); ++i) {
         if (!isSwitch(args[i])) {
             // A word after a switch belongs to it; before any switch it would be a third folder.
@@ -125,19 +122,19 @@ JobRead parseJobLine(std::string_view line) {
         job.switches.push_back(
             {std::string(written(args[i])), std::string(line.substr(args[i].end, tailEnd - args[i].end))});
     }
-    return job;
+    return std::nullopt;
 }
 
-JobRead readJobText(std::string_view text, bool commandScript) {
+std::optional<JobRefusal> readJobText(std::string_view text, bool commandScript, JobLine& job) {
     const std::optional<std::string_view> line = firstLine(text);
     if (!line) return JobRefusal{"It holds no robocopy command line."};
-    if (!commandScript) return parseJobLine(*line);
-    auto unescaped = scriptLineText(*line);
-    if (auto* refused = std::get_if<JobRefusal>(&unescaped)) return *refused;
-    return parseJobLine(std::get<std::string>(unescaped));
+    if (!commandScript) return parseJobLine(*line, job);
+    std::string unescaped;
+    if (auto refused = scriptLineText(*line, unescaped)) return refused;
+    return parseJobLine(unescaped, job);
 }
 
-JobRead readJobFile(const std::string& path, platform::Platform& p) {
+std::optional<JobRefusal> readJobFile(const std::string& path, platform::Platform& p, JobLine& job) {
     const platform::Result<std::string> bytes = p.readFile(path, kJobFileMostBytes + 1);
     if (bytes.isFailed()) return JobRefusal{bytes.reason};
     if (bytes.value.size() > kJobFileMostBytes) return JobRefusal{"It is larger than 64 KB, which no saved job is."};
@@ -147,7 +144,7 @@ JobRead readJobFile(const std::string& path, platform::Platform& p) {
     if (!text)
         return JobRefusal{script ? "It is not text in the OEM code page, in which .cmd and .bat files are saved."
                                  : "It is not text in the ANSI code page of this system."};
-    return readJobText(*text, script);
+    return readJobText(*text, script, job);
 }
 
 std::string jobRefusedText(std::string_view path, std::string_view reason) {

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -41,8 +40,6 @@ struct JobRefusal {
     friend bool operator==(const JobRefusal&, const JobRefusal&) = default;
 };
 
-using JobRead = std::variant<JobLine, JobRefusal>;
-
 // The reason for the first token that a job cannot take.
 JobRefusal cannotTake(std::string_view token);
 
@@ -54,14 +51,15 @@ std::optional<std::string_view> firstLine(std::string_view text);
 // What interpreterLine() was given: "%%" is "%", and outside quotes a caret gives the character
 // after it. A bare "%", "&", "|", "<" or ">" outside quotes, or a caret that ends the line,
 // would make the command interpreter run something else: refused, quoting the word it is in.
-std::variant<std::string, JobRefusal> scriptLineText(std::string_view line);
+// Each of these gives its result in the last argument, or the refusal.
+std::optional<JobRefusal> scriptLineText(std::string_view line, std::string& text);
 // The line split into its parts: the engine (robocopy or robocopy.exe, in any case, after any
 // folder), two folders, then switches, each with the words that follow it.
-JobRead parseJobLine(std::string_view line);
+std::optional<JobRefusal> parseJobLine(std::string_view line, JobLine&);
 // The first line of a file's text, unescaped when the file is a command script, parsed.
-JobRead readJobText(std::string_view text, bool commandScript);
+std::optional<JobRefusal> readJobText(std::string_view text, bool commandScript, JobLine&);
 // The file, read in the code page Save writes its kind of file in.
-JobRead readJobFile(const std::string& path, platform::Platform&);
+std::optional<JobRefusal> readJobFile(const std::string& path, platform::Platform&, JobLine&);
 
 // The message of a refusal: the file and the reason.
 std::string jobRefusedText(std::string_view path, std::string_view reason);

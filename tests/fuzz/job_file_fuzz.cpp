@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "command/Arguments.h"
@@ -44,18 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool script = data[0] & 1;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    auto back = command::scriptLineText(command::interpreterLine(text));
-    if (auto* got = std::get_if<std::string>(&back); !got || *got != text)
+    std::string back;
+    if (command::scriptLineText(command::interpreterLine(text), back) || back != text)
         fuzz::fail("escaped text does not come back: " + text);
 
-    const command::JobRead read = command::readJobText(text, script);
-    const auto* job = std::get_if<command::JobLine>(&read);
-    if (!job) return 0;
+    command::JobLine job;
+    if (command::readJobText(text, script, job)) return 0;
     const std::string_view line = *command::firstLine(text);
     if (!script) {
-        checkTaken(line, *job);
+        checkTaken(line, job);
         return 0;
     }
-    checkTaken(std::get<std::string>(command::scriptLineText(line)), *job);
+    std::string unescaped;
+    command::scriptLineText(line, unescaped);
+    checkTaken(unescaped, job);
     return 0;
 }
