@@ -180,7 +180,7 @@ goto_tab 4
 page "Logging Options" page-logging 'Button=Logging Options' visible 1 'Button=Browse' seen 1
 step_buttons "Logging" 0
 goto_tab 5
-page "Job" page-job 'Button=Job' visible 1 'Button=Save' seen 1
+page "Job" page-job 'Button=Job' visible 1 'Button=Save' seen 1 'Button=Open...' seen 1
 step_buttons "Job" 0
 goto_tab 0
 holds "General again" 'Button=General' visible 1 "$MATCH_DEST" seen 1
