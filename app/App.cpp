@@ -151,7 +151,10 @@ void App::setJob(const command::JobLine& job) {
     start.startState();
     window.takeStateOf(start.window);
     slots = start.slots;
+    // A field's rule asks for the focus as a click on its box does; the user's stays where it was.
+    ui::Control* focus = window.focused();
     options::setJob(context_, job);  // tried already: every switch is taken
+    if (focus && focus->enabled()) window.setFocus(*focus);
 }
 
 bool App::openJob(const std::string& path) {

@@ -196,6 +196,16 @@ TEST(OpenJob, TheJobSurvivesTheFirstActivationAndALaterOneResetsItsGroups) {
     EXPECT_EQ(f.switches(), kStartupSwitches);
 }
 
+// The rules of the fields a job fills ask for the focus, as a click on their box does; it stays
+// where the user had it, on a page that may not be in front.
+TEST(OpenJob, TheFocusStaysWhereTheUserHadIt) {
+    AppFixture f;
+    f.w.focusMoved(&f.w.cmdOpenJob);
+    f.p.written[kJob] = "robocopy a b /IPG:5 /MIN:10 /RH:0800-0900";
+    ASSERT_TRUE(f.app.openJob(kJob));
+    EXPECT_EQ(f.w.focused(), &f.w.cmdOpenJob);
+}
+
 TEST(OpenJob, TheDialogHasSavesFiltersAndACancelChangesNothing) {
     AppFixture f;
     useTheWindow(f);
