@@ -80,6 +80,8 @@ int cmdServe(const Args& a) {
     const std::wstring outFile = a[0], errFile = a[1];
     HANDLE in = GetStdHandle(STD_INPUT_HANDLE), out = GetStdHandle(STD_OUTPUT_HANDLE);
     std::string pending, line;
+    // Said once the driver runs, so that a start Wine never finished is told from a slow command.
+    if (!writeAll(out, "ready\n")) return 1;
     while (readLine(in, pending, line)) {
         std::vector<std::wstring> fields = requestFields(fromUtf8(line));
         if (fields.size() < 2) continue;  // no command: nothing to answer

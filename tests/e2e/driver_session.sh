@@ -33,17 +33,37 @@ drv_show() {
     printf '%s' "$text"
 }
 
-# Starts a driver on the FIFOs. The background subshell becomes the driver (exec), so that the
-# process id kept is the driver's own.
+# How long a new driver may take to say that it runs. Now and then the first Wine program of a
+# new session never gets that far; another one started then does.
+DRV_READY_S=25
+
+# Starts a driver on the FIFOs and waits until it says it runs; one that does not within
+# DRV_READY_S seconds is ended and another started, three times in all. The background subshell
+# becomes the driver (exec), so that the process id kept is the driver's own.
 drv_session_start() {
-    local out err
+    local out err try waited reply
     out="$(winpath "$SCRATCH/out")"
     err="$(winpath "$SCRATCH/err")"
-    (
-        close_above_2
-        exec wine "$DRIVER" serve "$out" "$err"
-    ) <"$DRV_REQ" >"$DRV_REP" 2>"$SCRATCH/drv.stderr" &
-    echo "$!" >"$DRV_PIDFILE"
+    for try in 1 2 3; do
+        (
+            close_above_2
+            exec wine "$DRIVER" serve "$out" "$err"
+        ) <"$DRV_REQ" >"$DRV_REP" 2>"$SCRATCH/drv.stderr" &
+        echo "$!" >"$DRV_PIDFILE"
+        waited=0
+        while ((waited < DRV_READY_S)); do
+            if IFS= read -r -t 1 reply <&"$DRV_R"; then
+                [[ "$reply" == ready ]] && return 0
+                continue  # a late answer for a driver given up on
+            fi
+            drv_alive || break
+            waited=$((waited + 1))
+        done
+        echo "kvdriver: a new driver did not start within ${waited} s (try $try of 3)" >&2
+        sed 's/^/  its stderr: /' "$SCRATCH/drv.stderr" >&2
+        drv_session_end
+    done
+    return 1
 }
 
 # Throws away what a driver that died or was given up on left in the FIFOs: requests it never
@@ -116,7 +136,7 @@ drv_session() {
     local tries="$1" unread=3 rc
     shift
     while :; do
-        drv_alive || drv_session_start
+        drv_alive || drv_session_start || return 1
         rc=0
         if [[ "$1" == start ]]; then drv_env_request "$@" || rc=$?; else drv_request "$@" || rc=$?; fi
         case "$rc" in
