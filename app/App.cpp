@@ -125,20 +125,18 @@ void App::cmdSaveBatch_Click() {
     focusAfter(command::saveCommandFile(window.txtSrcPath.text(), window.txtDestPath.text(), slots, platform));
 }
 
-void App::startState() {
-    loadDefaults();
-    Form_Activate();
+void App::withStartWindow(const std::function<void(App&)>& use) {
+    MutePlatform mute(platform);
+    App start(mute);
+    start.loadDefaults();
+    start.Form_Activate();
+    use(start);
 }
 
 std::optional<command::JobLine> App::tryJob(const std::string& path) {
     command::JobLine job;
     std::optional<command::JobRefusal> refused = command::readJobFile(path, platform, job);
-    if (!refused) {
-        MutePlatform mute(platform);
-        App trial(mute);
-        trial.startState();
-        refused = options::setJob(trial.context_, job);
-    }
+    if (!refused) withStartWindow([&](App& trial) { refused = options::setJob(trial.context_, job); });
     if (!refused) return job;
     platform.messageBox(command::kAppTitle, command::jobRefusedText(path, refused->reason), Buttons::Ok,
                         Icon::Exclamation);
@@ -146,11 +144,10 @@ std::optional<command::JobLine> App::tryJob(const std::string& path) {
 }
 
 void App::setJob(const command::JobLine& job) {
-    MutePlatform mute(platform);
-    App start(mute);
-    start.startState();
-    window.takeStateOf(start.window);
-    slots = start.slots;
+    withStartWindow([this](App& start) {
+        window.takeStateOf(start.window);
+        slots = start.slots;
+    });
     // A field's rule asks for the focus as a click on its box does; the user's stays where it was.
     ui::Control* focus = window.focused();
     options::setJob(context_, job);  // tried already: every switch is taken

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,8 +73,9 @@ private:
     void runEnded(platform::RunId, std::uint32_t exitCode);
     void cmdSaveBatch_Click();
     void cmdOpenJob_Click();
-    // The window as it stands after loading and its first activation.
-    void startState();
+    // Hands `use` a window as it stands after loading and its first activation, over a platform
+    // that shows nothing: to try a job on, or to take the start-up state from.
+    void withStartWindow(const std::function<void(App&)>& use);
     // An empty folder box gets the focus after its message.
     void focusAfter(command::Outcome);
     void ModAskQuit();
